@@ -1,0 +1,60 @@
+#include "Formatting.h"
+
+#include <algorithm>
+
+namespace qvx {
+
+bool IsHoliday(int32_t turn) {
+    int64_t month = int64_t{turn} + 1;
+    if (month > 12) month = (month - 1) % 12 + 1;
+    return month == 7 || month == 12;
+}
+
+std::string FormatAmount(int64_t x) {
+    // Work on the magnitude in unsigned 64 bits so that even the most negative value formats.
+    uint64_t magnitude = x < 0 ? 0 - static_cast<uint64_t>(x) : static_cast<uint64_t>(x);
+    std::string digits = std::to_string(magnitude);
+    std::string out;
+    out.reserve(digits.size() + digits.size() / 3 + 1);
+    if (x < 0) out.push_back('-');
+    for (size_t i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0) out.push_back(',');
+        out.push_back(digits[i]);
+    }
+    return out;
+}
+
+bool AddLogLine(GameState& gs, int channel, std::string_view text) {
+    auto& log = gs.GameLog[channel];
+    const auto free = std::find_if(log.begin() + 1, log.end(),
+                                   [](const std::string& line) { return line.empty() || line == " "; });
+    if (free == log.end()) return false;
+    std::string reduced;
+    reduced.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i) {
+        reduced.push_back(text[i]);
+        if (text[i] == '&' && i + 1 < text.size() && text[i + 1] == '&') ++i;
+    }
+    *free = std::move(reduced);
+    return true;
+}
+
+int32_t HoldingValue(int32_t held, int32_t total, int32_t price, int32_t bonus) {
+    // A company with no shares issued has no holdings to value; the percentage would divide by 0.
+    if (total <= 0) return 0;
+    const int64_t p = int64_t{held} * 100 / total;
+    const int64_t v = int64_t{bonus} + price - price / 5;
+    int64_t perShare = 0;
+    if (p < 20) {
+        perShare = v;
+    } else if (p < 30) {
+        perShare = v * 65 / 100;
+    } else if (p < 40) {
+        perShare = v * 50 / 100;
+    } else if (p <= 100) {
+        perShare = v * 30 / 100;
+    }
+    return SaturateToInt32(held * perShare);
+}
+
+}  // namespace qvx

@@ -1,0 +1,63 @@
+#pragma once
+// Save games: slot 0 holds the running game (saved by the game itself), slots 1..6 the
+// player's. Each slot is a pair "QVX2_SAVEGAME_<n>.int" / ".str" holding the whole game except
+// the catalogue, the action journal and the office clock.
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "Catalogue.h"
+#include "GameState.h"
+#include "Settings.h"
+#include "Status.h"
+
+namespace qvx {
+
+using IntVisitor = std::function<void(int32_t&)>;
+using StrVisitor = std::function<void(std::string&)>;
+
+// One stored item of a slot file, in file order. Writing and reading both walk these lists,
+// so the two can never disagree about the layout.
+struct StoredIntItem {
+    std::string_view name;
+    int32_t count;
+    bool runningGameOnly;  // only slot 0 stores it
+    void (*walk)(GameState&, const IntVisitor&);
+};
+struct StoredStrItem {
+    std::string_view name;
+    int32_t count;
+    void (*walk)(GameState&, const StrVisitor&);
+};
+
+const std::vector<StoredIntItem>& SlotIntItems();
+const std::vector<StoredStrItem>& SlotStrItems();
+
+constexpr int kRunningGameSlot = 0;
+size_t SlotIntBytes(int slot);  // 60484, or 60488 for slot 0
+size_t SlotStrBytes();          // 20052 records
+std::string SlotFileStem(int slot);
+
+// Writes a slot's two files atomically (the previous save survives any failure).
+Status WriteSlotFiles(const GameState& gs, int slot, const std::filesystem::path& dir);
+// Reads a slot into a fresh, cleared state. On failure the message says which file and why.
+Status ReadSlotFiles(int slot, const std::filesystem::path& dir, std::unique_ptr<GameState>& out);
+
+Status SaveRunningGame(const GameState& gs, const std::filesystem::path& dir);
+// Reads slot 0 (with the running-game flag) into gs; on failure gs is untouched.
+Status LoadRunningGame(GameState& gs, const std::filesystem::path& dir);
+// Writes slot n (1..6), then names slot 0 "Running Game"; the caller stores the slot's caption.
+Status SaveSlot(const GameState& gs, Settings& settings, int n, const std::filesystem::path& dir);
+// Reads slot n (1..6) into gs; on failure gs is untouched.
+Status LoadSlot(GameState& gs, int n, const std::filesystem::path& dir);
+
+// Everything a load button does to the engine: reads the slot and the catalogue of its
+// scenario kind, then swaps both in and opens the office in the planning phase at 08:00.
+// On failure the running game and the loaded catalogue stay exactly as they were.
+Status LoadGameFromSlot(GameState& gs, Catalogue& cat, int slot, const std::filesystem::path& dir);
+
+}  // namespace qvx
