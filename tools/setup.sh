@@ -1,0 +1,38 @@
+# Shared set-up of ./test and ./play: installs the Debian packages the build needs, configures,
+# builds and generates the game data into build/game. Sourced, not run.
+QVX_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+QVX_PRESET="${QVX_PRESET:-dev}"
+QVX_BUILD="$QVX_ROOT/build/$QVX_PRESET"
+QVX_GAME="$QVX_ROOT/build/game"
+
+# Everything the build, the tests and the tools need, from Debian's own registry.
+QVX_PACKAGES=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev)
+
+qvx_install_packages() {
+    local missing=()
+    local pkg
+    for pkg in "${QVX_PACKAGES[@]}"; do
+        if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed"; then
+            missing+=("$pkg")
+        fi
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    if [ "$(id -u)" -ne 0 ]; then
+        echo "Missing packages. Install them with:" >&2
+        echo "  sudo apt-get update && sudo apt-get install -y ${missing[*]}" >&2
+        exit 1
+    fi
+    echo "Installing ${missing[*]} ..."
+    DEBIAN_FRONTEND=noninteractive apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"
+}
+
+qvx_build() {
+    cmake --preset "$QVX_PRESET" -S "$QVX_ROOT" >/dev/null
+    cmake --build "$QVX_BUILD" -j"$(nproc)"
+}
+
+qvx_generate_game_data() {
+    mkdir -p "$QVX_GAME"
+    "$QVX_BUILD/tools/content/quovix-content" generate --out "$QVX_GAME" "$@"
+}
