@@ -1,6 +1,7 @@
 // Timing of the file work a player waits for: saving and loading a full slot (every log line
 // used) and loading a catalogue set.
-//   ./build/release/bench/quovix_file_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only
+//   ./build/release/bench/quovix_file_bench --benchmark_repetitions=5
+//   --benchmark_report_aggregates_only
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
@@ -27,9 +28,11 @@ std::unique_ptr<GameState> FullGame() {
     for (int c = 1; c <= kChannels; ++c) {
         gs->ChannelNames[c] = "Channel " + std::to_string(c);
         for (int line = 1; line <= kLogLines; ++line)
-            gs->GameLog[c][line] = "* $ 1,250 millions paid for the licence of a long movie title " +
-                                   std::to_string(line) + ".";
-        for (int m = 1; m <= kMovies; ++m) gs->EpisodesShown[c][m] = m % 7;
+            gs->GameLog[c][line] =
+                "* $ 1,250 millions paid for the licence of a long movie title " +
+                std::to_string(line) + ".";
+        for (int m = 1; m <= kMovies; ++m)
+            gs->EpisodesShown[c][m] = m % 7;
     }
     return gs;
 }

@@ -33,25 +33,29 @@ Status ReadSized(const fs::path& dir, const std::string& name, size_t expected,
 template <size_t N>
 void ReadRecords(IntFileReader& in, std::array<Record, N>& table) {
     for (size_t i = 1; i < N; ++i) {
-        for (int f = 1; f <= kFields; ++f) table[i][f] = in.Get();
+        for (int f = 1; f <= kFields; ++f)
+            table[i][f] = in.Get();
     }
 }
 
 template <size_t N>
 void ReadStrings(StrFileReader& in, std::array<std::string, N>& table) {
-    for (size_t i = 1; i < N; ++i) table[i] = in.Get();
+    for (size_t i = 1; i < N; ++i)
+        table[i] = in.Get();
 }
 
 template <size_t N>
 void WriteRecords(IntFileWriter& out, const std::array<Record, N>& table) {
     for (size_t i = 1; i < N; ++i) {
-        for (int f = 1; f <= kFields; ++f) out.Put(table[i][f]);
+        for (int f = 1; f <= kFields; ++f)
+            out.Put(table[i][f]);
     }
 }
 
 template <size_t N>
 void WriteStrings(StrFileWriter& out, const std::array<std::string, N>& table) {
-    for (size_t i = 1; i < N; ++i) out.Put(table[i]);
+    for (size_t i = 1; i < N; ++i)
+        out.Put(table[i]);
 }
 
 }  // namespace
@@ -76,7 +80,8 @@ Status LoadCatalogueSet(Catalogue& cat, CatalogueSet set, const fs::path& dir) {
     if (Status s = ReadSized(dir, names.adsInt, kAdsIntBytes, bytes); !s) return s;
     {
         IntFileReader in(bytes);
-        for (int i = 1; i <= kAds; ++i) fresh->AdTargets[i] = in.Get();
+        for (int i = 1; i <= kAds; ++i)
+            fresh->AdTargets[i] = in.Get();
     }
     if (Status s = ReadSized(dir, names.adsStr, kAdsStrBytes, bytes); !s) return s;
     {
@@ -107,7 +112,8 @@ Status SaveCatalogueSet(const Catalogue& cat, CatalogueSet set, const fs::path& 
     WriteStrings(moviesStr, cat.MovieTexts2);
     WriteStrings(moviesStr, cat.MovieDescriptions);
     IntFileWriter adsInt;
-    for (int i = 1; i <= kAds; ++i) adsInt.Put(cat.AdTargets[i]);
+    for (int i = 1; i <= kAds; ++i)
+        adsInt.Put(cat.AdTargets[i]);
     StrFileWriter adsStr;
     WriteStrings(adsStr, cat.AdNames);
     WriteStrings(adsStr, cat.AdTexts);
@@ -116,14 +122,12 @@ Status SaveCatalogueSet(const Catalogue& cat, CatalogueSet set, const fs::path& 
     StrFileWriter newsStr;
     WriteStrings(newsStr, cat.NewsTexts);
 
-    const std::pair<const std::string*, const std::vector<uint8_t>*> files[] = {
-        {&names.moviesInt, &moviesInt.Bytes()}, {&names.moviesStr, &moviesStr.Bytes()},
-        {&names.adsInt, &adsInt.Bytes()},       {&names.adsStr, &adsStr.Bytes()},
-        {&names.newsInt, &newsInt.Bytes()},     {&names.newsStr, &newsStr.Bytes()}};
-    for (const auto& [name, bytes] : files) {
-        if (Status s = WriteFileAtomic(dir / *name, *bytes); !s) return s;
-    }
-    return Status::Ok();
+    return WriteFilesAtomic({{dir / names.moviesInt, &moviesInt.Bytes()},
+                             {dir / names.moviesStr, &moviesStr.Bytes()},
+                             {dir / names.adsInt, &adsInt.Bytes()},
+                             {dir / names.adsStr, &adsStr.Bytes()},
+                             {dir / names.newsInt, &newsInt.Bytes()},
+                             {dir / names.newsStr, &newsStr.Bytes()}});
 }
 
 }  // namespace qvx

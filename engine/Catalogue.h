@@ -30,12 +30,12 @@ const CatalogueFiles& CatalogueFileNames(CatalogueSet set);
 // The set a game of this scenario kind uses: Custom games have their own.
 CatalogueSet CatalogueSetForKind(int32_t scenarioKind);
 
-constexpr size_t kMoviesIntBytes = size_t{kMovies} * kFields * 4;       // 40000
-constexpr size_t kMoviesStrBytes = size_t{kMovies} * 3 * 256;           // 384000
-constexpr size_t kAdsIntBytes = size_t{kAds} * 4;                       // 400
-constexpr size_t kAdsStrBytes = size_t{kAds} * 2 * 256;                 // 51200
-constexpr size_t kNewsIntBytes = size_t{kNews} * kFields * 4;           // 20000
-constexpr size_t kNewsStrBytes = size_t{kNews} * 256;                   // 64000
+constexpr size_t kMoviesIntBytes = size_t{kMovies} * kFields * 4;  // 40000
+constexpr size_t kMoviesStrBytes = size_t{kMovies} * 3 * 256;      // 384000
+constexpr size_t kAdsIntBytes = size_t{kAds} * 4;                  // 400
+constexpr size_t kAdsStrBytes = size_t{kAds} * 2 * 256;            // 51200
+constexpr size_t kNewsIntBytes = size_t{kNews} * kFields * 4;      // 20000
+constexpr size_t kNewsStrBytes = size_t{kNews} * 256;              // 64000
 
 // Reads the six files of a set from dir. On any error (a missing file, a wrong size) the
 // message names the file and cat is left exactly as it was.

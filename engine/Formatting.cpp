@@ -26,8 +26,9 @@ std::string FormatAmount(int64_t x) {
 
 bool AddLogLine(GameState& gs, int channel, std::string_view text) {
     auto& log = gs.GameLog[channel];
-    const auto free = std::find_if(log.begin() + 1, log.end(),
-                                   [](const std::string& line) { return line.empty() || line == " "; });
+    const auto free = std::find_if(log.begin() + 1, log.end(), [](const std::string& line) {
+        return line.empty() || line == " ";
+    });
     if (free == log.end()) return false;
     std::string reduced;
     reduced.reserve(text.size());

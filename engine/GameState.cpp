@@ -12,11 +12,13 @@ void Zero(std::array<T, N>& table) {
     if constexpr (std::is_arithmetic_v<T>) {
         table.fill(T{});
     } else if constexpr (std::is_same_v<T, std::string>) {
-        for (auto& s : table) s.clear();
+        for (auto& s : table)
+            s.clear();
     } else if constexpr (std::is_same_v<T, JournalEntry>) {
         table.fill(JournalEntry{});
     } else {
-        for (auto& inner : table) Zero(inner);
+        for (auto& inner : table)
+            Zero(inner);
     }
 }
 
@@ -61,7 +63,9 @@ void ClearGameForLoading(GameState& gs) {
     gs.ClockHour = 8;
 }
 
-void ClearActionJournals(GameState& gs) { Zero(gs.ActionJournal); }
+void ClearActionJournals(GameState& gs) {
+    Zero(gs.ActionJournal);
+}
 
 int32_t SaturateToInt32(int64_t v) {
     return static_cast<int32_t>(std::clamp<int64_t>(v, std::numeric_limits<int32_t>::min(),
@@ -93,8 +97,8 @@ bool RecordAction(GameState& gs, int channel, int32_t kind, int32_t a, int32_t b
 }
 
 int BoosterCount(const Boosters& boosters, int32_t b) {
-    return static_cast<int>(std::count(boosters.ActiveBoosters.begin() + 1,
-                                       boosters.ActiveBoosters.end(), b));
+    return static_cast<int>(
+        std::count(boosters.ActiveBoosters.begin() + 1, boosters.ActiveBoosters.end(), b));
 }
 
 }  // namespace qvx

@@ -27,6 +27,7 @@ constexpr int kBoosterSlots = 5;
 constexpr int kBoosterIds = 20;
 constexpr int kNumberedSaveSlots = 6;
 constexpr int kAudienceGroups = 5;
+constexpr int kLogos = 8;
 
 // Array indexed 1..N; index 0 exists but is never used unless a table says otherwise.
 template <class T, int N>
@@ -73,7 +74,7 @@ constexpr int kGroupFirst = 2;  // 2..6: Kids .. Seniors
 }
 namespace Slot {
 constexpr int kProgramme = 1, kAd = 2, kViewers = 3,  // 3..7: Kids .. Seniors
-    kAppeal = 10,                                      // 10..14: Kids .. Seniors
+    kAppeal = 10,                                     // 10..14: Kids .. Seniors
     kContinuesEpisode = 20;
 constexpr int32_t kNewsShow = -1;
 }  // namespace Slot

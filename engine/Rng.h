@@ -7,7 +7,7 @@ namespace qvx {
 // operation that draws so that a seed reproduces a whole game. Cosmetic randomness (ambience,
 // blinking) must use a generator of its own.
 class Rng {
-public:
+  public:
     explicit Rng(uint64_t seed = 0) { Seed(seed); }
 
     void Seed(uint64_t seed);
@@ -15,7 +15,7 @@ public:
     int32_t Random(int32_t n);
     uint64_t State() const { return m_state; }
 
-private:
+  private:
     uint32_t Next32();
     uint64_t m_state = 0;
 };

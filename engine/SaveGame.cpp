@@ -9,12 +9,14 @@ namespace fs = std::filesystem;
 namespace {
 
 void Fields(Record& r, const IntVisitor& v) {
-    for (int f = 1; f <= kFields; ++f) v(r[f]);
+    for (int f = 1; f <= kFields; ++f)
+        v(r[f]);
 }
 
 template <class T, size_t N, class F>
 void Each(std::array<T, N>& table, F&& f) {
-    for (size_t i = 1; i < N; ++i) f(table[i]);
+    for (size_t i = 1; i < N; ++i)
+        f(table[i]);
 }
 
 template <size_t N>
@@ -95,14 +97,66 @@ const std::vector<StoredStrItem> kStrItems = {
 };
 // clang-format on
 
+// The game indexes its tables with these values; a garbled file of the right size must not
+// lead it out of bounds, so any out-of-range id refuses the whole slot.
+struct IdRange {
+    const char* table;
+    int32_t lo, hi;
+};
+
+template <size_t N>
+Status CheckIds(const std::string& file, const IdRange& range, const std::array<int32_t, N>& ids) {
+    for (size_t i = 1; i < N; ++i) {
+        if (ids[i] < range.lo || ids[i] > range.hi)
+            return Status::Fail(file + ": " + range.table + " holds " + std::to_string(ids[i]) +
+                                ", outside " + std::to_string(range.lo) + ".." +
+                                std::to_string(range.hi));
+    }
+    return Status::Ok();
+}
+
+Status CheckSlotIds(const GameState& gs, const std::string& file) {
+    if (gs.PlayerChannel < 1 || gs.PlayerChannel > kChannels)
+        return Status::Fail(file + ": PlayerChannel is " + std::to_string(gs.PlayerChannel) +
+                            ", outside 1.." + std::to_string(kChannels));
+    for (int c = 1; c <= kChannels; ++c) {
+        std::array<int32_t, kSlots + 1> programmes{}, ads{};
+        for (int slot = 1; slot <= kSlots; ++slot) {
+            programmes[slot] = gs.Programme[c][slot][Slot::kProgramme];
+            ads[slot] = gs.Programme[c][slot][Slot::kAd];
+        }
+        const std::array<int32_t, 2> logo{0, gs.Channel[c][Ch::kLogo]};
+        const Status checks[] = {
+            CheckIds(file, {"Programme", Slot::kNewsShow, kMovies}, programmes),
+            CheckIds(file, {"Programme ads", 0, kAds}, ads),
+            CheckIds(file, {"ShopOffers", 0, kMovies}, gs.ShopOffers[c]),
+            CheckIds(file, {"MovieArchive", 0, kMovies}, gs.MovieArchive[c]),
+            CheckIds(file, {"AcceptedAds", 0, kAds}, gs.AcceptedAds[c]),
+            CheckIds(file, {"AdOffers", 0, kAds}, gs.AdOffers[c]),
+            CheckIds(file, {"NewsOffersA", 0, kNews}, gs.NewsOffersA[c]),
+            CheckIds(file, {"NewsOffersB", 0, kNews}, gs.NewsOffersB[c]),
+            CheckIds(file, {"NewsShow", 0, kNews}, gs.NewsShow[c]),
+            CheckIds(file, {"Channel logo", 0, kLogos}, logo),
+        };
+        for (const Status& s : checks) {
+            if (!s) return s;
+        }
+    }
+    return Status::Ok();
+}
+
 bool Stored(const StoredIntItem& item, int slot) {
     return !item.runningGameOnly || slot == kRunningGameSlot;
 }
 
 }  // namespace
 
-const std::vector<StoredIntItem>& SlotIntItems() { return kIntItems; }
-const std::vector<StoredStrItem>& SlotStrItems() { return kStrItems; }
+const std::vector<StoredIntItem>& SlotIntItems() {
+    return kIntItems;
+}
+const std::vector<StoredStrItem>& SlotStrItems() {
+    return kStrItems;
+}
 
 size_t SlotIntBytes(int slot) {
     size_t count = 0;
@@ -114,11 +168,14 @@ size_t SlotIntBytes(int slot) {
 
 size_t SlotStrBytes() {
     size_t count = 0;
-    for (const auto& item : kStrItems) count += static_cast<size_t>(item.count);
+    for (const auto& item : kStrItems)
+        count += static_cast<size_t>(item.count);
     return count * kRecordBytes;
 }
 
-std::string SlotFileStem(int slot) { return "QVX2_SAVEGAME_" + std::to_string(slot); }
+std::string SlotFileStem(int slot) {
+    return "QVX2_SAVEGAME_" + std::to_string(slot);
+}
 
 Status WriteSlotFiles(const GameState& gs, int slot, const fs::path& dir) {
     // The walkers take a mutable state so that reading can share them; writing only reads.
@@ -130,11 +187,12 @@ Status WriteSlotFiles(const GameState& gs, int slot, const fs::path& dir) {
     }
     StrFileWriter strs;
     strs.Reserve(SlotStrBytes() / kRecordBytes);
-    for (const auto& item : kStrItems) item.walk(state, [&](std::string& s) { strs.Put(s); });
+    for (const auto& item : kStrItems)
+        item.walk(state, [&](std::string& s) { strs.Put(s); });
 
     const std::string stem = SlotFileStem(slot);
-    if (Status s = WriteFileAtomic(dir / (stem + ".int"), ints.Bytes()); !s) return s;
-    return WriteFileAtomic(dir / (stem + ".str"), strs.Bytes());
+    return WriteFilesAtomic(
+        {{dir / (stem + ".int"), &ints.Bytes()}, {dir / (stem + ".str"), &strs.Bytes()}});
 }
 
 Status ReadSlotFiles(int slot, const fs::path& dir, std::unique_ptr<GameState>& out) {
@@ -152,7 +210,9 @@ Status ReadSlotFiles(int slot, const fs::path& dir, std::unique_ptr<GameState>& 
         if (Stored(item, slot)) item.walk(*fresh, [&](int32_t& v) { v = ints.Get(); });
     }
     StrFileReader strs(strBytes);
-    for (const auto& item : kStrItems) item.walk(*fresh, [&](std::string& s) { s = strs.Get(); });
+    for (const auto& item : kStrItems)
+        item.walk(*fresh, [&](std::string& s) { s = strs.Get(); });
+    if (Status s = CheckSlotIds(*fresh, stem + ".int"); !s) return s;
     out = std::move(fresh);
     return Status::Ok();
 }
@@ -183,14 +243,16 @@ Status LoadRunningGame(GameState& gs, const fs::path& dir) {
 }
 
 Status SaveSlot(const GameState& gs, Settings& settings, int n, const fs::path& dir) {
-    if (n < 1 || n > kNumberedSaveSlots) return Status::Fail("There is no save slot " + std::to_string(n) + ".");
+    if (n < 1 || n > kNumberedSaveSlots)
+        return Status::Fail("There is no save slot " + std::to_string(n) + ".");
     if (Status s = WriteSlotFiles(gs, n, dir); !s) return s;
     settings.SaveSlotNames[kRunningGameSlot] = kRunningGameCaption;
     return Status::Ok();
 }
 
 Status LoadSlot(GameState& gs, int n, const fs::path& dir) {
-    if (n < 1 || n > kNumberedSaveSlots) return Status::Fail("There is no save slot " + std::to_string(n) + ".");
+    if (n < 1 || n > kNumberedSaveSlots)
+        return Status::Fail("There is no save slot " + std::to_string(n) + ".");
     std::unique_ptr<GameState> loaded;
     if (Status s = ReadSlotFiles(n, dir, loaded); !s) return s;
     Adopt(gs, std::move(loaded), n);
@@ -198,7 +260,8 @@ Status LoadSlot(GameState& gs, int n, const fs::path& dir) {
 }
 
 Status LoadGameFromSlot(GameState& gs, Catalogue& cat, int slot, const fs::path& dir) {
-    if (slot < 0 || slot > kNumberedSaveSlots) return Status::Fail("There is no save slot " + std::to_string(slot) + ".");
+    if (slot < 0 || slot > kNumberedSaveSlots)
+        return Status::Fail("There is no save slot " + std::to_string(slot) + ".");
     std::unique_ptr<GameState> loaded;
     if (Status s = ReadSlotFiles(slot, dir, loaded); !s) return s;
     // The catalogue is not part of a save: a game is only playable with the set it was made with.

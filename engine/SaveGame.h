@@ -44,7 +44,8 @@ std::string SlotFileStem(int slot);
 
 // Writes a slot's two files atomically (the previous save survives any failure).
 Status WriteSlotFiles(const GameState& gs, int slot, const std::filesystem::path& dir);
-// Reads a slot into a fresh, cleared state. On failure the message says which file and why.
+// Reads a slot into a fresh, cleared state. A file of the wrong size, or one whose ids point
+// outside the game's tables, is refused; the message says which file and why.
 Status ReadSlotFiles(int slot, const std::filesystem::path& dir, std::unique_ptr<GameState>& out);
 
 Status SaveRunningGame(const GameState& gs, const std::filesystem::path& dir);

@@ -11,7 +11,9 @@ namespace qvx {
 
 namespace fs = std::filesystem;
 
-Settings::Settings() { SaveSlotNames.fill(kEmptySlotCaption); }
+Settings::Settings() {
+    SaveSlotNames.fill(kEmptySlotCaption);
+}
 
 namespace {
 
@@ -41,7 +43,8 @@ SettingsLoad LoadSettings(const fs::path& dir) {
     std::vector<uint8_t> bytes;
     if (Status read = ReadWholeFile(dir / kSettingsFileName, bytes); !read) {
         Note(result.repaired, "missing or unreadable, created with empty slots");
-        if (Status written = SaveSettings(s, dir); !written) Note(result.repaired, written.message());
+        if (Status written = SaveSettings(s, dir); !written)
+            Note(result.repaired, written.message());
         return result;
     }
     if (bytes.size() != kSettingsRecords * kRecordBytes) {
@@ -67,8 +70,10 @@ SettingsLoad LoadSettings(const fs::path& dir) {
 
 Status SaveSettings(const Settings& settings, const fs::path& dir) {
     StrFileWriter out;
-    for (int slot = 0; slot <= kNumberedSaveSlots; ++slot) out.Put(settings.SaveSlotNames[slot]);
-    for (int i = 1; i <= kBoosterSlots; ++i) out.Put(std::to_string(settings.Deck.ActiveBoosters[i]));
+    for (int slot = 0; slot <= kNumberedSaveSlots; ++slot)
+        out.Put(settings.SaveSlotNames[slot]);
+    for (int i = 1; i <= kBoosterSlots; ++i)
+        out.Put(std::to_string(settings.Deck.ActiveBoosters[i]));
     out.Put(std::to_string(settings.StartCounter));
     return WriteFileAtomic(dir / kSettingsFileName, out.Bytes());
 }

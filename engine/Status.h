@@ -7,7 +7,7 @@ namespace qvx {
 // Outcome of a file operation: empty message = success. File and format errors travel as values
 // so that nothing escapes into the UI loop as an exception.
 class Status {
-public:
+  public:
     static Status Ok() { return Status(); }
     static Status Fail(std::string message) { return Status(std::move(message)); }
 
@@ -15,7 +15,7 @@ public:
     explicit operator bool() const { return ok(); }
     const std::string& message() const { return m_message; }
 
-private:
+  private:
     Status() = default;
     explicit Status(std::string message) : m_message(std::move(message)) {
         if (m_message.empty()) m_message = "unknown error";

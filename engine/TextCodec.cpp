@@ -75,6 +75,12 @@ std::optional<char32_t> DecodeUtf8(std::string_view s, size_t& pos) {
         }
         cp = (cp << 6) | (c & 0x3F);
     }
+    // Over-long forms (a NUL hidden as C0 80), surrogates and values past U+10FFFF are not text.
+    constexpr char32_t kSmallest[] = {0, 0x80, 0x800, 0x10000};
+    if (cp < kSmallest[extra] || (cp >= 0xD800 && cp <= 0xDFFF) || cp > 0x10FFFF) {
+        ++pos;
+        return std::nullopt;
+    }
     pos += static_cast<size_t>(extra) + 1;
     return cp;
 }
@@ -84,7 +90,8 @@ std::optional<char32_t> DecodeUtf8(std::string_view s, size_t& pos) {
 std::string Cp1252ToUtf8(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size());
-    for (const char c : bytes) AppendUtf8(out, ByteToCodePoint(static_cast<unsigned char>(c)));
+    for (const char c : bytes)
+        AppendUtf8(out, ByteToCodePoint(static_cast<unsigned char>(c)));
     return out;
 }
 

@@ -10,20 +10,29 @@ namespace {
 
 TEST(FormatAmount, GroupsThousandsAndKeepsTheSign) {
     const std::pair<int64_t, const char*> cases[] = {
-        {0, "0"},           {5, "5"},
-        {999, "999"},       {1000, "1,000"},
-        {1500, "1,500"},    {-1500, "-1,500"},
-        {100000, "100,000"}, {1000001, "1,000,001"},
-        {3500000, "3,500,000"}, {-999, "-999"},
+        {0, "0"},
+        {5, "5"},
+        {999, "999"},
+        {1000, "1,000"},
+        {1500, "1,500"},
+        {-1500, "-1,500"},
+        {100000, "100,000"},
+        {1000001, "1,000,001"},
+        {3500000, "3,500,000"},
+        {-999, "-999"},
         // Past a billion every digit is kept instead of only the last nine.
-        {1234567890, "1,234,567,890"}, {INT32_MIN, "-2,147,483,648"},
+        {1234567890, "1,234,567,890"},
+        {INT32_MIN, "-2,147,483,648"},
     };
-    for (const auto& [value, text] : cases) EXPECT_EQ(FormatAmount(value), text) << value;
+    for (const auto& [value, text] : cases)
+        EXPECT_EQ(FormatAmount(value), text) << value;
 }
 
 TEST(IsHoliday, JulyAndDecemberOfEveryGameYear) {
-    for (int turn : {6, 11, 18, 23, 30, 35, 234, 239}) EXPECT_TRUE(IsHoliday(turn)) << turn;
-    for (int turn : {1, 5, 7, 10, 12, 13, 17, 24, 0, -5}) EXPECT_FALSE(IsHoliday(turn)) << turn;
+    for (int turn : {6, 11, 18, 23, 30, 35, 234, 239})
+        EXPECT_TRUE(IsHoliday(turn)) << turn;
+    for (int turn : {1, 5, 7, 10, 12, 13, 17, 24, 0, -5})
+        EXPECT_FALSE(IsHoliday(turn)) << turn;
 }
 
 TEST(AddLogLine, ReducesDoubleAmpersandsAndFillsTheLowestFreeLine) {
@@ -39,7 +48,8 @@ TEST(AddLogLine, ReducesDoubleAmpersandsAndFillsTheLowestFreeLine) {
 
 TEST(AddLogLine, TheLineAfterTheLastIsDroppedWithoutHarm) {
     auto gs = std::make_unique<GameState>();
-    for (int i = 1; i <= kLogLines; ++i) ASSERT_TRUE(AddLogLine(*gs, 4, "line " + std::to_string(i)));
+    for (int i = 1; i <= kLogLines; ++i)
+        ASSERT_TRUE(AddLogLine(*gs, 4, "line " + std::to_string(i)));
     EXPECT_FALSE(AddLogLine(*gs, 4, "one too many"));
     EXPECT_EQ(gs->GameLog[4][kLogLines], "line 5000");
     EXPECT_EQ(gs->GameLog[4][0], "");
@@ -51,19 +61,20 @@ TEST(HoldingValue, LargerBlocksAreWorthLessPerShare) {
     };
     // v = bonus + price - price div 5; factor by the block's percentage of all shares.
     const Case cases[] = {
-        {199, 1000, 50, 0, 199 * 40},              // 19%: full value
+        {199, 1000, 50, 0, 199 * 40},               // 19%: full value
         {200, 1000, 50, 0, 200 * (40 * 65 / 100)},  // 20%: 65 percent
         {250, 1000, 50, 0, 250 * 26},               // 25%
         {299, 1000, 50, 0, 299 * 26},
-        {300, 1000, 50, 0, 300 * 20},               // 30%: 50 percent
-        {400, 1000, 50, 0, 400 * 12},               // 40%: 30 percent
-        {1000, 1000, 50, 0, 1000 * 12},             // 100%
-        {1010, 1000, 50, 0, 0},                     // 101%: more than all shares is worth nothing
+        {300, 1000, 50, 0, 300 * 20},    // 30%: 50 percent
+        {400, 1000, 50, 0, 400 * 12},    // 40%: 30 percent
+        {1000, 1000, 50, 0, 1000 * 12},  // 100%
+        {1010, 1000, 50, 0, 0},          // 101%: more than all shares is worth nothing
         {250, 1000, 53, 7, 250 * ((7 + 53 - 10) * 65 / 100)},  // truncation inside the factor
-        {10, 0, 50, 0, 0},                          // no shares issued
+        {10, 0, 50, 0, 0},                                     // no shares issued
     };
     for (const auto& c : cases)
-        EXPECT_EQ(HoldingValue(c.held, c.total, c.price, c.bonus), c.expected) << c.held << "/" << c.total;
+        EXPECT_EQ(HoldingValue(c.held, c.total, c.price, c.bonus), c.expected)
+            << c.held << "/" << c.total;
 }
 
 }  // namespace

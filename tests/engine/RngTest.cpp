@@ -20,8 +20,10 @@ TEST(Rng, ASeedReplaysTheSameDraws) {
 
 TEST(Rng, RandomStaysInItsRangeAndCoversIt) {
     Rng rng(7);
-    for (const int32_t n : {0, -5, INT32_MIN}) EXPECT_EQ(rng.Random(n), 0) << n;
-    for (int i = 0; i < 100; ++i) EXPECT_EQ(rng.Random(1), 0);
+    for (const int32_t n : {0, -5, INT32_MIN})
+        EXPECT_EQ(rng.Random(n), 0) << n;
+    for (int i = 0; i < 100; ++i)
+        EXPECT_EQ(rng.Random(1), 0);
     std::array<int, 6> seen{};
     for (int i = 0; i < 6000; ++i) {
         const int32_t x = rng.Random(6);
@@ -29,7 +31,8 @@ TEST(Rng, RandomStaysInItsRangeAndCoversIt) {
         ASSERT_LT(x, 6);
         ++seen[x];
     }
-    for (const int count : seen) EXPECT_NEAR(count, 1000, 150);
+    for (const int count : seen)
+        EXPECT_NEAR(count, 1000, 150);
     for (int i = 0; i < 1000; ++i) {
         const int32_t x = rng.Random(INT32_MAX);
         ASSERT_GE(x, 0);

@@ -24,10 +24,11 @@ struct Outcome {
 };
 
 class SimTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         m_dir = fs::temp_directory_path() /
-                ("quovix_sim_test_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+                ("quovix_sim_test_" +
+                 std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         fs::remove_all(m_dir);
         fs::create_directories(m_dir);
     }
@@ -41,7 +42,8 @@ protected:
         FILE* pipe = popen(command.c_str(), "r");
         std::array<char, 65536> buf{};
         size_t n = 0;
-        while ((n = fread(buf.data(), 1, buf.size(), pipe)) > 0) o.out.append(buf.data(), n);
+        while ((n = fread(buf.data(), 1, buf.size(), pipe)) > 0)
+            o.out.append(buf.data(), n);
         o.exitCode = WEXITSTATUS(pclose(pipe));
         o.err = Read(errFile);
         return o;
@@ -119,7 +121,8 @@ TEST_F(SimTest, BadInputFailsWithOneLineAndChangesNothing) {
     std::ofstream(m_dir / "QVX2_SAVEGAME_3.str", std::ios::binary) << "x";
     const Outcome shortFile = Sim("dump --slot 3");
     EXPECT_NE(shortFile.exitCode, 0);
-    EXPECT_NE(shortFile.err.find("QVX2_SAVEGAME_3.int: 100 bytes, expected 60484"), std::string::npos)
+    EXPECT_NE(shortFile.err.find("QVX2_SAVEGAME_3.int: 100 bytes, expected 60484"),
+              std::string::npos)
         << shortFile.err;
 }
 

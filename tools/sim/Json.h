@@ -12,7 +12,7 @@ namespace qvx::json {
 std::string Quote(std::string_view utf8);
 
 class Writer {
-public:
+  public:
     Writer& Key(std::string_view key);
     Writer& Value(int64_t v);
     Writer& Value(std::string_view s);
@@ -24,19 +24,21 @@ public:
     template <size_t N>
     Writer& Value(const std::array<int32_t, N>& table) {
         BeginArray();
-        for (const int32_t v : table) Value(int64_t{v});
+        for (const int32_t v : table)
+            Value(int64_t{v});
         return EndArray();
     }
     template <class T, size_t N>
     Writer& Value(const std::array<T, N>& table) {
         BeginArray();
-        for (const auto& inner : table) Value(inner);
+        for (const auto& inner : table)
+            Value(inner);
         return EndArray();
     }
 
     const std::string& Text() const { return m_out; }
 
-private:
+  private:
     void Separate();
     std::string m_out;
     bool m_needComma = false;

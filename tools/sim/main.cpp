@@ -61,8 +61,10 @@ int SlotOption(const Args& args, const std::string& name, std::optional<int> fal
     int slot = -1;
     const std::string& text = it->second;
     const auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), slot);
-    if (ec != std::errc() || ptr != text.data() + text.size() || slot < 0 || slot > kNumberedSaveSlots)
-        throw UsageError{"--" + name + " must be a slot number 0.." + std::to_string(kNumberedSaveSlots)};
+    if (ec != std::errc() || ptr != text.data() + text.size() || slot < 0 ||
+        slot > kNumberedSaveSlots)
+        throw UsageError{"--" + name + " must be a slot number 0.." +
+                         std::to_string(kNumberedSaveSlots)};
     return slot;
 }
 
@@ -81,7 +83,8 @@ void LogLines(json::Writer& w, const std::array<T, N>& log) {
         if (!log[i].empty()) last = i;
     }
     w.BeginArray();
-    for (size_t i = 0; i <= last; ++i) w.Value(log[i]);
+    for (size_t i = 0; i <= last; ++i)
+        w.Value(log[i]);
     w.EndArray();
 }
 
@@ -119,7 +122,8 @@ std::string Dump(const GameState& gs, int slot) {
     w.Key("NewsShow").Value(gs.NewsShow);
     // Only up to each channel's last used line: the rest are empty.
     w.Key("GameLog").BeginArray();
-    for (const auto& log : gs.GameLog) LogLines(w, log);
+    for (const auto& log : gs.GameLog)
+        LogLines(w, log);
     w.EndArray();
     w.EndObject();
     return w.Text();
@@ -132,7 +136,8 @@ std::unique_ptr<GameState> ReadSlot(int slot, const fs::path& dir) {
 }
 
 int Run(const Args& args) {
-    const fs::path dir = args.options.count("data-dir") ? fs::path(args.options.at("data-dir")) : ".";
+    const fs::path dir =
+        args.options.count("data-dir") ? fs::path(args.options.at("data-dir")) : ".";
     if (args.command == "dump") {
         CheckOptions(args, {"slot"});
         const int slot = SlotOption(args, "slot", 0);
