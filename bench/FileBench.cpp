@@ -25,6 +25,7 @@ fs::path BenchDir() {
 
 std::unique_ptr<GameState> FullGame() {
     auto gs = std::make_unique<GameState>();
+    gs->PlayerChannel = 1;
     for (int c = 1; c <= kChannels; ++c) {
         gs->ChannelNames[c] = "Channel " + std::to_string(c);
         for (int line = 1; line <= kLogLines; ++line)
