@@ -38,13 +38,20 @@ void Note(std::string& repaired, const std::string& what) {
 }  // namespace
 
 SettingsLoad LoadSettings(const fs::path& dir) {
+    if (fs::exists(dir / kSettingsFileName)) return ReadSettings(dir);
+    SettingsLoad result;
+    Note(result.repaired, "missing, created with empty slots");
+    if (Status written = SaveSettings(result.settings, dir); !written)
+        Note(result.repaired, written.message());
+    return result;
+}
+
+SettingsLoad ReadSettings(const fs::path& dir) {
     SettingsLoad result;
     Settings& s = result.settings;
     std::vector<uint8_t> bytes;
     if (Status read = ReadWholeFile(dir / kSettingsFileName, bytes); !read) {
-        Note(result.repaired, "missing or unreadable, created with empty slots");
-        if (Status written = SaveSettings(s, dir); !written)
-            Note(result.repaired, written.message());
+        Note(result.repaired, read.message() + ", neutral values used");
         return result;
     }
     if (bytes.size() != kSettingsRecords * kRecordBytes) {

@@ -31,6 +31,8 @@ struct SettingsLoad {
 // (seven "Empty slot" captions, an empty deck, counter 0); a short or garbled one yields those
 // neutral values for every record that cannot be read.
 SettingsLoad LoadSettings(const std::filesystem::path& dir);
+// The same without ever writing: a missing file gives the neutral values (for the headless tool).
+SettingsLoad ReadSettings(const std::filesystem::path& dir);
 Status SaveSettings(const Settings& settings, const std::filesystem::path& dir);
 
 }  // namespace qvx

@@ -32,6 +32,18 @@ qvx_build() {
     cmake --build "$QVX_BUILD" -j"$(nproc)"
 }
 
+# The same, printing the build's output only when it fails.
+qvx_build_quietly() {
+    local log
+    log="$(mktemp)"
+    if ! qvx_build >"$log" 2>&1; then
+        cat "$log" >&2
+        rm -f "$log"
+        return 1
+    fi
+    rm -f "$log"
+}
+
 qvx_generate_game_data() {
     mkdir -p "$QVX_GAME"
     "$QVX_BUILD/tools/content/quovix-content" generate --out "$QVX_GAME" "$@"

@@ -1,59 +1,24 @@
 // The headless tool as a player of the command line sees it: real processes, real files.
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <memory>
 #include <string>
 
 #include "GameState.h"
 #include "SaveGame.h"
+#include "SimTestSupport.h"
 
 namespace fs = std::filesystem;
 
 namespace qvx {
 namespace {
 
-struct Outcome {
-    int exitCode;
-    std::string out;
-    std::string err;
-};
+using simtest::Outcome;
 
-class SimTest : public ::testing::Test {
+class SimTest : public simtest::SimFixture {
   protected:
-    void SetUp() override {
-        m_dir = fs::temp_directory_path() /
-                ("quovix_sim_test_" +
-                 std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(m_dir);
-        fs::create_directories(m_dir);
-    }
-    void TearDown() override { fs::remove_all(m_dir); }
-
-    Outcome Sim(const std::string& args) {
-        const fs::path errFile = m_dir / "stderr.txt";
-        const std::string command = std::string(QVX_SIM_EXE) + " --data-dir '" + m_dir.string() +
-                                    "' " + args + " 2>'" + errFile.string() + "'";
-        Outcome o{};
-        FILE* pipe = popen(command.c_str(), "r");
-        std::array<char, 65536> buf{};
-        size_t n = 0;
-        while ((n = fread(buf.data(), 1, buf.size(), pipe)) > 0)
-            o.out.append(buf.data(), n);
-        o.exitCode = WEXITSTATUS(pclose(pipe));
-        o.err = Read(errFile);
-        return o;
-    }
-
-    static std::string Read(const fs::path& p) {
-        std::ifstream in(p, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
-
     std::unique_ptr<GameState> SampleGame() {
         auto gs = std::make_unique<GameState>();
         gs->PlayerChannel = 3;
@@ -64,8 +29,6 @@ class SimTest : public ::testing::Test {
         gs->GameLog[4][3] = "* a line";
         return gs;
     }
-
-    fs::path m_dir;
 };
 
 TEST_F(SimTest, DumpShowsTablesAtTheGamesOwnIndices) {
@@ -85,23 +48,23 @@ TEST_F(SimTest, DumpShowsTablesAtTheGamesOwnIndices) {
 TEST_F(SimTest, ResaveBetweenSlotsAddsOrDropsOnlyTheRunningGameFlag) {
     ASSERT_TRUE(WriteSlotFiles(*SampleGame(), 0, m_dir));
     ASSERT_EQ(Sim("resave --slot 0 --to 4").exitCode, 0);
-    const std::string running = Read(m_dir / "QVX2_SAVEGAME_0.int");
-    const std::string numbered = Read(m_dir / "QVX2_SAVEGAME_4.int");
+    const std::string running = Read("QVX2_SAVEGAME_0.int");
+    const std::string numbered = Read("QVX2_SAVEGAME_4.int");
     ASSERT_EQ(numbered.size(), 60484u);
     EXPECT_EQ(running.substr(0, 60484), numbered);
-    EXPECT_EQ(Read(m_dir / "QVX2_SAVEGAME_0.str"), Read(m_dir / "QVX2_SAVEGAME_4.str"));
+    EXPECT_EQ(Read("QVX2_SAVEGAME_0.str"), Read("QVX2_SAVEGAME_4.str"));
 
     ASSERT_EQ(Sim("resave --slot 4 --to 6").exitCode, 0);
-    EXPECT_EQ(Read(m_dir / "QVX2_SAVEGAME_6.int"), numbered);
+    EXPECT_EQ(Read("QVX2_SAVEGAME_6.int"), numbered);
 }
 
 TEST_F(SimTest, BadInputFailsWithOneLineAndChangesNothing) {
     ASSERT_TRUE(WriteSlotFiles(*SampleGame(), 1, m_dir));
-    const std::string before = Read(m_dir / "QVX2_SAVEGAME_1.int");
+    const std::string before = Read("QVX2_SAVEGAME_1.int");
     const std::pair<const char*, const char*> cases[] = {
         {"dump --slot 5", "QVX2_SAVEGAME_5.int"},  // no such save
-        {"dump --slot 7", "slot number"},
-        {"dump --slot x", "slot number"},
+        {"dump --slot 7", "--slot must be a whole number 0..6"},
+        {"dump --slot x", "--slot must be a whole number 0..6"},
         {"resave --slot 1", "--to"},
         {"resave --slot 2 --to 1", "QVX2_SAVEGAME_2.int"},
         {"fly", "unknown command"},
@@ -115,7 +78,7 @@ TEST_F(SimTest, BadInputFailsWithOneLineAndChangesNothing) {
         EXPECT_EQ(std::count(o.err.begin(), o.err.end(), '\n'), 1) << args;
         EXPECT_TRUE(o.out.empty()) << args;
     }
-    EXPECT_EQ(Read(m_dir / "QVX2_SAVEGAME_1.int"), before);
+    EXPECT_EQ(Read("QVX2_SAVEGAME_1.int"), before);
 
     std::ofstream(m_dir / "QVX2_SAVEGAME_3.int", std::ios::binary) << before.substr(0, 100);
     std::ofstream(m_dir / "QVX2_SAVEGAME_3.str", std::ios::binary) << "x";

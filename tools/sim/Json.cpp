@@ -64,6 +64,12 @@ Writer& Writer::Value(std::string_view s) {
     return *this;
 }
 
+Writer& Writer::Bool(bool b) {
+    Separate();
+    m_out += b ? "true" : "false";
+    return *this;
+}
+
 Writer& Writer::BeginObject() {
     Separate();
     m_out.push_back('{');

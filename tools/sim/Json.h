@@ -16,6 +16,7 @@ class Writer {
     Writer& Key(std::string_view key);
     Writer& Value(int64_t v);
     Writer& Value(std::string_view s);
+    Writer& Bool(bool b);
     Writer& BeginObject();
     Writer& EndObject();
     Writer& BeginArray();

@@ -1,168 +1,178 @@
-// quovix-sim: the headless game. Works on the save slots of the working directory exactly as the
-// game does; every subcommand prints one JSON object on stdout, or one line on stderr and a
+// quovix-sim: the headless game. Works on the save slots of the data directory exactly as the
+// game does; every command prints one JSON object on stdout, or one line on stderr and a
 // non-zero exit code on bad input.
-#include <charconv>
-#include <cstdio>
+#include <chrono>
 #include <filesystem>
 #include <iostream>
-#include <map>
 #include <memory>
-#include <optional>
+#include <stdexcept>
 #include <string>
-#include <vector>
 
+#include "Catalogue.h"
+#include "GameJson.h"
 #include "GameState.h"
-#include "Json.h"
+#include "NewGame.h"
+#include "PlanningPhase.h"
+#include "Rng.h"
 #include "SaveGame.h"
+#include "Scenarios.h"
+#include "Settings.h"
+#include "SimArgs.h"
+#include "SimulateDay.h"
+#include "TurnCycle.h"
 
 namespace fs = std::filesystem;
 using namespace qvx;
+using qvx::sim::Args;
+using qvx::sim::UsageError;
 
 namespace {
 
 constexpr const char* kUsage =
     "usage: quovix-sim [--data-dir DIR] COMMAND [options]\n"
-    "  dump [--slot K]            every table of save slot K (default 0) as JSON\n"
-    "  resave --slot K --to M     load slot K and save it as slot M\n";
+    "  new --scenario S --logo L --name N [--seed X]\n"
+    "      [--custom-turns T --difficulty normal|expert --competitors 0..3\n"
+    "       --start early|late --population none|random|young|adults]\n"
+    "                             start a new game (S = 1..30 or its title) in slot 0\n"
+    "  end-turn [--slot K] [--seed X]      end the turn of slot K (default 0) and open the next\n"
+    "  play --days N [--slot K] [--seed X] auto-play N days, then open the next planning phase\n"
+    "  simulate-day [--slot K]             only simulate the broadcast day of slot K\n"
+    "  dump [--slot K]                     every table of slot K as JSON\n"
+    "  resave --slot K --to M              load slot K and save it as slot M\n";
 
-struct Args {
-    std::string command;
-    std::map<std::string, std::string> options;
+struct Failure : std::runtime_error {
+    using std::runtime_error::runtime_error;
 };
 
-struct UsageError {
-    std::string message;
+void Check(const Status& s) {
+    if (!s) throw Failure(s.message());
+}
+
+uint64_t SeedOf(const Args& args) {
+    if (args.Has("seed")) return static_cast<uint64_t>(args.Number("seed", 0, INT64_MAX));
+    return static_cast<uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
+}
+
+int SlotOf(const Args& args, const std::string& name = "slot") {
+    return static_cast<int>(args.Number(name, 0, kNumberedSaveSlots, 0));
+}
+
+int ScenarioOf(const Args& args) {
+    const std::string text = args.Text("scenario");
+    for (int s = 1; s <= kScenarios; ++s) {
+        if (text == ScenarioTitle(s)) return s;
+    }
+    return static_cast<int>(args.Number("scenario", 1, kScenarios));
+}
+
+// A loaded game with the catalogue it was made with, as a load button leaves it.
+struct LoadedGame {
+    std::unique_ptr<GameState> gs = std::make_unique<GameState>();
+    std::unique_ptr<Catalogue> cat = std::make_unique<Catalogue>();
 };
 
-Args Parse(int argc, char** argv) {
-    Args args;
-    for (int i = 1; i < argc; ++i) {
-        const std::string word = argv[i];
-        if (word.rfind("--", 0) == 0) {
-            if (word == "--help") throw UsageError{""};
-            if (i + 1 >= argc) throw UsageError{"option " + word + " needs a value"};
-            args.options[word.substr(2)] = argv[++i];
-        } else if (args.command.empty()) {
-            args.command = word;
-        } else {
-            throw UsageError{"unexpected argument '" + word + "'"};
-        }
-    }
-    if (args.command.empty()) throw UsageError{"no command given"};
-    return args;
+LoadedGame Load(int slot, const fs::path& dir) {
+    LoadedGame game;
+    Check(LoadGameFromSlot(*game.gs, *game.cat, slot, dir));
+    return game;
 }
 
-int SlotOption(const Args& args, const std::string& name, std::optional<int> fallback) {
-    const auto it = args.options.find(name);
-    if (it == args.options.end()) {
-        if (fallback) return *fallback;
-        throw UsageError{"--" + name + " is required"};
-    }
-    int slot = -1;
-    const std::string& text = it->second;
-    const auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), slot);
-    if (ec != std::errc() || ptr != text.data() + text.size() || slot < 0 ||
-        slot > kNumberedSaveSlots)
-        throw UsageError{"--" + name + " must be a slot number 0.." +
-                         std::to_string(kNumberedSaveSlots)};
-    return slot;
+int New(const Args& args, const fs::path& dir) {
+    args.Allow({"scenario", "logo", "name", "seed", "custom-turns", "difficulty", "competitors",
+                "start", "population"});
+    NewGameChoice choice;
+    choice.scenario = ScenarioOf(args);
+    choice.logo = static_cast<int32_t>(args.Number("logo", 1, kLogoCount));
+    choice.name = args.Text("name");
+    CustomSettings& custom = choice.custom;
+    custom.turns = static_cast<int32_t>(args.Number("custom-turns", 1, 241, kDefaultCustomTurns));
+    custom.difficulty = args.Choice("difficulty", {"normal", "expert"}, 0) == 1
+                            ? Difficulty::Expert
+                            : Difficulty::Normal;
+    custom.competitors = static_cast<int>(args.Number("competitors", 0, 3, 3));
+    custom.start = args.Choice("start", {"early", "late"}, 0) == 1 ? StartMode::LateGame
+                                                                   : StartMode::EarlyBeginnings;
+    custom.population = static_cast<PopulationMode>(
+        args.Choice("population", {"none", "random", "young", "adults"}, 0));
+    const uint64_t seed = SeedOf(args);
+
+    Rng rng(seed);
+    auto gs = std::make_unique<GameState>();
+    auto cat = std::make_unique<Catalogue>();
+    Settings settings = ReadSettings(dir).settings;  // the deck; the tool never writes settings
+    Check(StartNewGame(*gs, *cat, settings, rng, choice, dir));
+    std::cout << sim::StandingsJson(*gs, nullptr, seed) << "\n";
+    return 0;
 }
 
-void CheckOptions(const Args& args, const std::vector<std::string>& allowed) {
-    for (const auto& [name, value] : args.options) {
-        if (name == "data-dir") continue;
-        if (std::find(allowed.begin(), allowed.end(), name) == allowed.end())
-            throw UsageError{"unknown option --" + name + " for " + args.command};
-    }
+// Ends the turn as the office does, then opens the next planning phase as at midnight.
+int EndTurnCommand(const Args& args, const fs::path& dir, bool autoPlay) {
+    args.Allow(autoPlay ? std::vector<std::string>{"days", "slot", "seed"}
+                        : std::vector<std::string>{"slot", "seed"});
+    const int slot = SlotOf(args);
+    const int32_t days = autoPlay ? static_cast<int32_t>(args.Number("days", 1, 100000)) : 0;
+    const uint64_t seed = SeedOf(args);
+    LoadedGame game = Load(slot, dir);
+    GameState& gs = *game.gs;
+    if (gs.GameInfo[Info::kGameOver] == 1)
+        throw Failure("the game in slot " + std::to_string(slot) + " is over");
+    Settings settings = ReadSettings(dir).settings;
+    Rng rng(seed);
+    if (autoPlay) gs.GameInfo[Info::kAutoPlayDays] = days;
+    gs.EndTurnBusy = true;
+    EndTurn(gs, *game.cat, settings.Deck, rng);
+    const DayLogs day = OpenPlanningPhase(gs, *game.cat, settings, dir, slot);
+    Check(day.saved);
+    std::cout << sim::StandingsJson(gs, &day, seed) << "\n";
+    return 0;
 }
 
-template <class T, size_t N>
-void LogLines(json::Writer& w, const std::array<T, N>& log) {
-    size_t last = 0;
-    for (size_t i = 1; i < N; ++i) {
-        if (!log[i].empty()) last = i;
-    }
-    w.BeginArray();
-    for (size_t i = 0; i <= last; ++i)
-        w.Value(log[i]);
-    w.EndArray();
-}
-
-std::string Dump(const GameState& gs, int slot) {
-    json::Writer w;
-    w.BeginObject();
-    w.Key("slot").Value(slot);
-    w.Key("PlayerChannel").Value(gs.PlayerChannel);
-    if (slot == kRunningGameSlot) w.Key("RunningGameFlag").Value(gs.RunningGameFlag);
-    w.Key("GameInfo").Value(gs.GameInfo);
-    w.Key("GameAccounts").Value(gs.ChannelAccounts[0]);
-    w.Key("ChannelNames").Value(gs.ChannelNames);
-    w.Key("Channel").Value(gs.Channel);
-    w.Key("ChannelAccounts").Value(gs.ChannelAccounts);
-    w.Key("ChannelPendingIncome").Value(gs.ChannelPendingIncome);
-    w.Key("RegionNames").Value(gs.RegionNames);
-    w.Key("RegionDescriptions").Value(gs.RegionDescriptions);
-    w.Key("RegionCodes").Value(gs.RegionCodes);
-    w.Key("Regions").Value(gs.Regions);
-    w.Key("Licences").Value(gs.Licences);
-    w.Key("Popularity").Value(gs.Popularity);
-    w.Key("Programme").Value(gs.Programme);
-    w.Key("ShopOffers").Value(gs.ShopOffers);
-    w.Key("MovieArchive").Value(gs.MovieArchive);
-    w.Key("MovieMarketAux").Value(gs.MovieMarketAux);
-    w.Key("EpisodesShown").Value(gs.EpisodesShown);
-    w.Key("AdPool").Value(gs.AdPool);
-    w.Key("AcceptedAds").Value(gs.AcceptedAds);
-    w.Key("AdSpotsDone").Value(gs.AdSpotsDone);
-    w.Key("AdSpotsShadow").Value(gs.AdSpotsShadow);
-    w.Key("AdDaysLeft").Value(gs.AdDaysLeft);
-    w.Key("AdOffers").Value(gs.AdOffers);
-    w.Key("NewsOffersA").Value(gs.NewsOffersA);
-    w.Key("NewsOffersB").Value(gs.NewsOffersB);
-    w.Key("NewsShow").Value(gs.NewsShow);
-    // Only up to each channel's last used line: the rest are empty.
-    w.Key("GameLog").BeginArray();
-    for (const auto& log : gs.GameLog)
-        LogLines(w, log);
-    w.EndArray();
-    w.EndObject();
-    return w.Text();
-}
-
-std::unique_ptr<GameState> ReadSlot(int slot, const fs::path& dir) {
+int SimulateDayCommand(const Args& args, const fs::path& dir) {
+    args.Allow({"slot"});
+    const int slot = SlotOf(args);
     std::unique_ptr<GameState> gs;
-    if (Status s = ReadSlotFiles(slot, dir, gs); !s) throw std::runtime_error(s.message());
-    return gs;
+    Check(ReadSlotFiles(slot, dir, gs));
+    auto cat = std::make_unique<Catalogue>();
+    Check(LoadCatalogueSet(*cat, CatalogueSetForKind(gs->GameInfo[Info::kScenarioKind]), dir));
+    SimulateDay(*gs, *cat, ReadSettings(dir).settings.Deck);
+    Check(WriteSlotFiles(*gs, slot, dir));
+    std::cout << sim::StandingsJson(*gs, nullptr, 0) << "\n";
+    return 0;
 }
 
 int Run(const Args& args) {
-    const fs::path dir =
-        args.options.count("data-dir") ? fs::path(args.options.at("data-dir")) : ".";
-    if (args.command == "dump") {
-        CheckOptions(args, {"slot"});
-        const int slot = SlotOption(args, "slot", 0);
-        std::cout << Dump(*ReadSlot(slot, dir), slot) << "\n";
+    const fs::path dir = args.Text("data-dir", ".");
+    const std::string& command = args.Command();
+    if (command == "new") return New(args, dir);
+    if (command == "end-turn") return EndTurnCommand(args, dir, false);
+    if (command == "play") return EndTurnCommand(args, dir, true);
+    if (command == "simulate-day") return SimulateDayCommand(args, dir);
+    if (command == "dump") {
+        args.Allow({"slot"});
+        const int slot = SlotOf(args);
+        std::unique_ptr<GameState> gs;
+        Check(ReadSlotFiles(slot, dir, gs));
+        std::cout << sim::DumpJson(*gs, slot) << "\n";
         return 0;
     }
-    if (args.command == "resave") {
-        CheckOptions(args, {"slot", "to"});
-        const int from = SlotOption(args, "slot", std::nullopt);
-        const int to = SlotOption(args, "to", std::nullopt);
-        const auto gs = ReadSlot(from, dir);
-        if (Status s = WriteSlotFiles(*gs, to, dir); !s) throw std::runtime_error(s.message());
-        json::Writer w;
-        w.BeginObject().Key("resaved").Value(from).Key("to").Value(to).EndObject();
-        std::cout << w.Text() << "\n";
+    if (command == "resave") {
+        args.Allow({"slot", "to"});
+        const int from = static_cast<int>(args.Number("slot", 0, kNumberedSaveSlots));
+        const int to = static_cast<int>(args.Number("to", 0, kNumberedSaveSlots));
+        std::unique_ptr<GameState> gs;
+        Check(ReadSlotFiles(from, dir, gs));
+        Check(WriteSlotFiles(*gs, to, dir));
+        std::cout << "{\"resaved\":" << from << ",\"to\":" << to << "}\n";
         return 0;
     }
-    throw UsageError{"unknown command '" + args.command + "'"};
+    throw UsageError{"unknown command '" + command + "'"};
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
     try {
-        return Run(Parse(argc, argv));
+        return Run(Args(argc, argv));
     } catch (const UsageError& e) {
         if (e.message.empty()) {
             std::cout << kUsage;
