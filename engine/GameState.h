@@ -64,6 +64,8 @@ constexpr int kSharePrice = 2, kSharesIssued = 3, kShareHoldings = 4,  // 4..7: 
     kBuyPremium = 8, kSellPremium = 9, kBonds = 10, kBondInterestRate = 11,
               kStockholdersEquity = 12, kDaysInDebt = 13, kAdIncome = 16, kShareSaleIncome = 17,
               kLicenceCost = 18, kMovieCost = 19, kSharePurchaseCost = 20;
+// Field of the game-wide record (index 0): above 0 keeps the game out of the highscores.
+constexpr int kNoHighscore = 19;
 }  // namespace Acc
 namespace Reg {
 constexpr int kExists = 1, kPopulation = 2,  // 2..6: Kids .. Seniors

@@ -141,7 +141,7 @@ void RemoveCompetitors(GameState& gs, int competitors) {
     }
 }
 
-void StartLate(GameState& gs, Rng& rng) {
+void StartLate(GameState& gs, const Catalogue& cat, Rng& rng) {
     for (int c = 1; c <= kChannels; ++c) {
         if (gs.Channel[c][Ch::kActive] == 1) gs.Channel[c][Ch::kMoney] = kLateGameMoney;
     }
@@ -150,7 +150,7 @@ void StartLate(GameState& gs, Rng& rng) {
     for (int c = 1; c <= kChannels; ++c) {
         const int32_t steps = rng.Random(10) + 5;
         for (int32_t i = 0; i < steps; ++i)
-            DecideCompetitorLicence(gs, rng, c);
+            DecideCompetitorLicence(gs, cat, rng, c);
     }
 }
 
@@ -208,7 +208,7 @@ void NewGame(GameState& gs, const Catalogue& cat, const Boosters& boosters, Rng&
         if (CardsOf(gs, boosters, c, Card::kRich) > 0)
             gs.Channel[c][Ch::kMoney] += gs.Channel[c][Ch::kMoney] / 4;
     }
-    if (isCustom && custom.start == StartMode::LateGame) StartLate(gs, rng);
+    if (isCustom && custom.start == StartMode::LateGame) StartLate(gs, cat, rng);
     if (IsExpertGame(kind, custom)) MakeRivalsStronger(gs);
 
     gs.GameInfo[Info::kTurn] = 1;

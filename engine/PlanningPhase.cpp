@@ -62,7 +62,7 @@ DayLogs OpenPlanningPhase(GameState& gs, const Catalogue& cat, Settings& setting
     }
     day.gameOver = gs.GameInfo[Info::kGameOver] == 1;
     if (day.gameOver) settings.SaveSlotNames[0] = kEmptySlotCaption;
-    day.saved = WriteSlotFiles(gs, autosaveSlot, dir);
+    if (autosaveSlot >= 0) day.saved = WriteSlotFiles(gs, autosaveSlot, dir);
     return day;
 }
 

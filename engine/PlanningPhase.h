@@ -22,7 +22,8 @@ struct DayLogs {
 // leave, news and running series stay, finished contracts go), clears the news shows and the
 // action journals, and empties the logs, handing their lines to the caller. When the game is
 // over the running-game slot's caption becomes "Empty slot". Then the game is saved to
-// `autosaveSlot` (the office: slot 0), so that a crash loses at most the turn being planned.
+// `autosaveSlot` (the office: slot 0; -1: not saved), so that a crash loses at most the turn
+// being planned.
 DayLogs OpenPlanningPhase(GameState& gs, const Catalogue& cat, Settings& settings,
                           const std::filesystem::path& dir, int autosaveSlot);
 

@@ -65,7 +65,7 @@ void RunCompetitors(GameState& gs, const Catalogue& cat, Rng& rng) {
         if (IsEligibleForCompetitorTurn(gs, c)) PlanCompetitorProgramme(gs, cat, rng, c);
     }
     for (int c = 1; c <= kChannels; ++c) {
-        if (IsEligibleForCompetitorTurn(gs, c)) DecideCompetitorLicence(gs, rng, c);
+        if (IsEligibleForCompetitorTurn(gs, c)) DecideCompetitorLicence(gs, cat, rng, c);
     }
     for (int c = 1; c <= kChannels; ++c) {
         if (IsEligibleForCompetitorTurn(gs, c)) DecideCompetitorStock(gs, rng, c);
@@ -142,11 +142,11 @@ void RemoveBankruptCompetitors(GameState& gs) {
     }
 }
 
-void CheckEndOfGame(GameState& gs) {
+void CheckEndOfGame(GameState& gs, const Catalogue& cat, TurnOutcome& outcome) {
     if (gs.GameInfo[Info::kTurn] < TurnLimit(gs)) return;
     gs.GameInfo[Info::kGameOver] = 1;
     gs.GameInfo[Info::kAutoPlayDays] = 0;
-    FinalRanking(gs);
+    outcome.final = FinalRanking(gs, cat);
 }
 
 void NextDayOrHoldBack(GameState& gs) {
@@ -175,7 +175,8 @@ void CountDownShutdowns(GameState& gs) {
     }
 }
 
-void PlayOneDay(GameState& gs, const Catalogue& cat, const Boosters& boosters, Rng& rng) {
+void PlayOneDay(GameState& gs, const Catalogue& cat, const Boosters& boosters, Rng& rng,
+                TurnOutcome& outcome) {
     int32_t& autoDays = gs.GameInfo[Info::kAutoPlayDays];
     autoDays = std::max(0, autoDays - 1);
     CarryIncomeOver(gs);
@@ -196,7 +197,7 @@ void PlayOneDay(GameState& gs, const Catalogue& cat, const Boosters& boosters, R
     BookMonthlyCosts(gs);
     EnforceAdDeadlines(gs, cat);
     RemoveBankruptCompetitors(gs);
-    CheckEndOfGame(gs);
+    CheckEndOfGame(gs, cat, outcome);
     for (int c = 1; c <= kChannels; ++c)
         gs.Channel[c][Ch::kMoneyAfterDay] = gs.Channel[c][Ch::kMoney];
     NextDayOrHoldBack(gs);
@@ -211,23 +212,26 @@ int32_t TurnLimit(const GameState& gs) {
     return ScenarioTurns(kind, 0);
 }
 
-void TurnCycle(GameState& gs, const Catalogue& cat, const Boosters& boosters, Rng& rng) {
+TurnOutcome TurnCycle(GameState& gs, const Catalogue& cat, const Boosters& boosters, Rng& rng) {
     gs.CurrentGame = 1;
+    TurnOutcome outcome;
     do {
-        PlayOneDay(gs, cat, boosters, rng);
+        PlayOneDay(gs, cat, boosters, rng, outcome);
     } while (gs.GameInfo[Info::kAutoPlayDays] > 0);
     gs.GameInfo[Info::kPhase] = Info::kPhaseBroadcasting;
     gs.ClockMinute = 0;
     gs.ClockHour = 2;
     gs.EndTurnBusy = false;
+    return outcome;
 }
 
-void EndTurn(GameState& gs, const Catalogue& cat, const Boosters& boosters, Rng& rng) {
-    TurnCycle(gs, cat, boosters, rng);
+TurnOutcome EndTurn(GameState& gs, const Catalogue& cat, const Boosters& boosters, Rng& rng) {
+    TurnOutcome outcome = TurnCycle(gs, cat, boosters, rng);
     gs.GameInfo[Info::kPhase] = Info::kPhaseBroadcasting;
     gs.ClockMinute = 0;
     gs.ClockHour = 2;
     gs.ViewedChannel = gs.PlayerChannel;
+    return outcome;
 }
 
 }  // namespace qvx

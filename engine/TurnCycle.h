@@ -1,18 +1,27 @@
 #pragma once
 // The end of a turn: markets, the computer companies, the broadcast day, popularity, costs,
 // deadlines, bankruptcies and the end of the game. Auto-play runs several days in one go.
+#include <optional>
+
 #include "Catalogue.h"
 #include "GameState.h"
+#include "Ranking.h"
 #include "Rng.h"
 
 namespace qvx {
 
+// What a turn leaves for the caller: when the game ended in it, the final ranking, whose
+// highscore candidate (if any) the caller enters into the highscore files.
+struct TurnOutcome {
+    std::optional<FinalResult> final;
+};
+
 // Plays the day (and any auto-play days) and leaves the game in the broadcasting phase at
 // 02:00 pm, ready for the playback, with the player's channel on the TV.
-void EndTurn(GameState& gs, const Catalogue& cat, const Boosters& boosters, Rng& rng);
+TurnOutcome EndTurn(GameState& gs, const Catalogue& cat, const Boosters& boosters, Rng& rng);
 // The turn cycle itself: one pass per game day while auto-play days remain. In the last pass
 // the day's money and spot counters are held back for the playback to count up.
-void TurnCycle(GameState& gs, const Catalogue& cat, const Boosters& boosters, Rng& rng);
+TurnOutcome TurnCycle(GameState& gs, const Catalogue& cat, const Boosters& boosters, Rng& rng);
 
 // The turn at which a game of this state ends.
 int32_t TurnLimit(const GameState& gs);

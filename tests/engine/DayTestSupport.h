@@ -4,11 +4,12 @@
 // a test puts in. Every expected number in those tests is worked out by hand from the rules.
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <initializer_list>
 #include <memory>
 #include <string>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include "Appeal.h"
 #include "Catalogue.h"
@@ -24,7 +25,7 @@ struct Ratings {
     int32_t action = 0, comedy = 0, romance = 0, sfx = 0, story = 0, cast = 0;
 };
 
-struct TitleSpec {
+struct TitleData {
     int32_t type = Movie::kTypeMovie;
     int32_t genre = Genre::kWestern;
     int32_t length = 1;
@@ -34,7 +35,7 @@ struct TitleSpec {
     int32_t episodeMark = 0;
 };
 
-inline Record MakeTitle(const TitleSpec& t) {
+inline Record MakeTitle(const TitleData& t) {
     Record m{};
     m[Movie::kOnMarket] = 1;
     m[Movie::kType] = t.type;
@@ -56,10 +57,11 @@ inline Record MakeTitle(const TitleSpec& t) {
 // All six ratings 50, Western, five blocks (no length bonus for anybody): its appeal is
 // Kids 200*100/750 = 26, Teens 50*100/650 = 7, Women 150*100/750 = 20,
 // Men (100+25)*100/500 = 25, Seniors 150*100/650 = 23.
-inline const TitleSpec kPlainWestern{Movie::kTypeMovie, Genre::kWestern, 5, {50, 50, 50, 50, 50, 50}};
+inline const TitleData kPlainWestern{
+    Movie::kTypeMovie, Genre::kWestern, 5, {50, 50, 50, 50, 50, 50}};
 inline constexpr Five kPlainWesternAppeal{26, 7, 20, 25, 23};
 
-struct ContractSpec {
+struct ContractData {
     int32_t spots = 8;
     int32_t target = 1;
     int32_t minViewers = 1;
@@ -81,8 +83,10 @@ class DayWorld {
         gs.GameInfo[Info::kScenarioKind] = 1;
         gs.GameInfo[Info::kTurnCount] = 120;
         const char* names[] = {"", "Red TV", "Yellow TV", "Green TV", "Blue TV"};
-        for (int c = 1; c <= kChannels; ++c) gs.ChannelNames[c] = names[c];
-        for (int j = 1; j <= kAds; ++j) cat.AdNames[j] = "Brand " + std::to_string(j);
+        for (int c = 1; c <= kChannels; ++c)
+            gs.ChannelNames[c] = names[c];
+        for (int j = 1; j <= kAds; ++j)
+            cat.AdNames[j] = "Brand " + std::to_string(j);
     }
     DayWorld(const DayWorld&) = delete;
     DayWorld& operator=(const DayWorld&) = delete;
@@ -98,6 +102,8 @@ class DayWorld {
         gs.Channel[c][Ch::kActive] = 1;
         gs.Channel[c][Ch::kHuman] = human ? 1 : 0;
         gs.Channel[c][Ch::kMoney] = money;
+        gs.ChannelAccounts[c][Acc::kSharePrice] = 50;
+        gs.ChannelAccounts[c][Acc::kSharesIssued] = 1000;
         if (human) gs.PlayerChannel = c;
     }
     void GrantLicence(int r, int c, Five popularity = {}) {
@@ -105,12 +111,12 @@ class DayWorld {
         for (int g = 0; g < kAudienceGroups; ++g)
             gs.Popularity[r][c][Pop::kGroupFirst + g] = popularity[static_cast<size_t>(g)];
     }
-    void PutTitle(int32_t id, const TitleSpec& t) { cat.MovieCatalogue[id] = MakeTitle(t); }
+    void PutTitle(int32_t id, const TitleData& t) { cat.MovieCatalogue[id] = MakeTitle(t); }
     void PutNews(int32_t id, int32_t category) {
         cat.NewsCatalogue[id][News::kAvailable] = 1;
         cat.NewsCatalogue[id][News::kCategory] = category;
     }
-    void PutContract(int c, int32_t id, const ContractSpec& s) {
+    void PutContract(int c, int32_t id, const ContractData& s) {
         Record& ad = gs.AdPool[c][id];
         ad[Ad::kOpen] = s.open;
         ad[Ad::kKind] = 1;
@@ -125,12 +131,14 @@ class DayWorld {
         gs.Programme[c][h][Slot::kAd] = ad;
     }
     void SetSlots(int c, std::initializer_list<int> slots, int32_t programme) {
-        for (const int h : slots) gs.Programme[c][h][Slot::kProgramme] = programme;
+        for (const int h : slots)
+            gs.Programme[c][h][Slot::kProgramme] = programme;
     }
     void SetDeck(std::initializer_list<int32_t> cards) {
         deck.ActiveBoosters.fill(0);
         int i = 1;
-        for (const int32_t card : cards) deck.ActiveBoosters[static_cast<size_t>(i++)] = card;
+        for (const int32_t card : cards)
+            deck.ActiveBoosters[static_cast<size_t>(i++)] = card;
     }
     void Simulate() { SimulateDay(gs, cat, deck); }
 
@@ -168,13 +176,22 @@ class DayWorld {
     Boosters deck{};
 };
 
+// Names the cases of a parameterised test after their `name` member.
+struct CaseName {
+    template <class P>
+    std::string operator()(const testing::TestParamInfo<P>& tp) const {
+        return tp.param.name;
+    }
+};
+
 // A seed whose first draws are exactly `draws` (each drawn with Random(100)), so that a test can
 // steer the rolls of an operation that starts drawing on a fresh generator.
 inline uint64_t SeedWithFirstDraws(std::initializer_list<int32_t> draws) {
     for (uint64_t seed = 1; seed < 50'000'000; ++seed) {
         Rng rng(seed);
         bool match = true;
-        for (const int32_t d : draws) match = match && rng.Random(100) == d;
+        for (const int32_t d : draws)
+            match = match && rng.Random(100) == d;
         if (match) return seed;
     }
     return 0;

@@ -70,6 +70,12 @@ Writer& Writer::Bool(bool b) {
     return *this;
 }
 
+Writer& Writer::Raw(std::string_view json) {
+    Separate();
+    m_out += json;
+    return *this;
+}
+
 Writer& Writer::BeginObject() {
     Separate();
     m_out.push_back('{');

@@ -17,6 +17,8 @@ class Writer {
     Writer& Value(int64_t v);
     Writer& Value(std::string_view s);
     Writer& Bool(bool b);
+    // A value already in JSON form (a number with a fraction, say).
+    Writer& Raw(std::string_view json);
     Writer& BeginObject();
     Writer& EndObject();
     Writer& BeginArray();

@@ -9,8 +9,10 @@
 #include <string>
 
 #include "Catalogue.h"
+#include "EconomyCommands.h"
 #include "GameJson.h"
 #include "GameState.h"
+#include "Highscores.h"
 #include "NewGame.h"
 #include "PlanningPhase.h"
 #include "Rng.h"
@@ -38,7 +40,10 @@ constexpr const char* kUsage =
     "  play --days N [--slot K] [--seed X] auto-play N days, then open the next planning phase\n"
     "  simulate-day [--slot K]             only simulate the broadcast day of slot K\n"
     "  dump [--slot K]                     every table of slot K as JSON\n"
-    "  resave --slot K --to M              load slot K and save it as slot M\n";
+    "  resave --slot K --to M              load slot K and save it as slot M\n"
+    "  rank [--slot K]                     company values and both rankings of slot K\n"
+    "  tournament --scenario S --games N [--seed X]\n"
+    "                                      N whole games with four computer companies\n";
 
 struct Failure : std::runtime_error {
     using std::runtime_error::runtime_error;
@@ -120,7 +125,9 @@ int EndTurnCommand(const Args& args, const fs::path& dir, bool autoPlay) {
     Rng rng(seed);
     if (autoPlay) gs.GameInfo[Info::kAutoPlayDays] = days;
     gs.EndTurnBusy = true;
-    EndTurn(gs, *game.cat, settings.Deck, rng);
+    const TurnOutcome outcome = EndTurn(gs, *game.cat, settings.Deck, rng);
+    if (outcome.final && outcome.final->hasCandidate)
+        Check(EnterHighscore(outcome.final->candidate, dir, rng));
     const DayLogs day = OpenPlanningPhase(gs, *game.cat, settings, dir, slot);
     Check(day.saved);
     std::cout << sim::StandingsJson(gs, &day, seed) << "\n";
@@ -147,6 +154,8 @@ int Run(const Args& args) {
     if (command == "end-turn") return EndTurnCommand(args, dir, false);
     if (command == "play") return EndTurnCommand(args, dir, true);
     if (command == "simulate-day") return SimulateDayCommand(args, dir);
+    if (command == "rank") return sim::RankCommand(args, dir);
+    if (command == "tournament") return sim::TournamentCommand(args, dir, SeedOf(args));
     if (command == "dump") {
         args.Allow({"slot"});
         const int slot = SlotOf(args);
