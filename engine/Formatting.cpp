@@ -26,8 +26,9 @@ std::string FormatAmount(int64_t x) {
 
 bool AddLogLine(GameState& gs, int channel, std::string_view text) {
     auto& log = gs.GameLog[channel];
+    // Every message of a day scans the log; comparing sizes first keeps the scan cheap.
     const auto free = std::find_if(log.begin() + 1, log.end(), [](const std::string& line) {
-        return line.empty() || line == " ";
+        return line.size() == 0 || (line.size() == 1 && line[0] == ' ');
     });
     if (free == log.end()) return false;
     std::string reduced;

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "JsonCheck.h"
 #include "SimTestSupport.h"
 
 namespace qvx {
@@ -102,6 +103,14 @@ TEST_F(SimGameTest, AFinishedGameCannotBePlayedOn) {
     const Outcome after = Sim("end-turn --seed 3");
     EXPECT_NE(after.exitCode, 0);
     EXPECT_NE(after.err.find("over"), std::string::npos);
+
+    // Ranking a slot reads it and nothing else.
+    const std::string saved = Read("QVX2_SAVEGAME_0.int") + Read("QVX2_SAVEGAME_0.str");
+    const Outcome rank = Ok("rank");
+    EXPECT_TRUE(simtest::JsonCheck::WellFormed(rank.out)) << rank.out;
+    EXPECT_TRUE(Has(rank, "\"final_ranking\":[")) << rank.out;
+    EXPECT_TRUE(Has(rank, "\"game_over\":[")) << rank.out;
+    EXPECT_EQ(Read("QVX2_SAVEGAME_0.int") + Read("QVX2_SAVEGAME_0.str"), saved);
 }
 
 // Long runs of every scenario kind to their end (ctest label "slow").
@@ -118,6 +127,19 @@ TEST_P(SlowFullGame, RunsToItsLastTurn) {
     EXPECT_TRUE(Has(o, "\"gameOver\":true")) << o.out.substr(0, 300);
     EXPECT_TRUE(Has(o, "\"turn\":" + std::to_string(turns + 1))) << o.out.substr(0, 300);
 }
+
+// Twenty all-computer games of each kind, as the balance runs play them.
+class SlowTournament : public SimGameTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(SlowTournament, PlaysTwentyGamesAndReportsWellFormedJson) {
+    const Outcome o = Ok("tournament --games 20 --seed 5 --scenario " + std::to_string(GetParam()));
+    EXPECT_TRUE(simtest::JsonCheck::WellFormed(o.out)) << o.out;
+    EXPECT_TRUE(Has(o, "\"games\":20"));
+    for (int c = 1; c <= 4; ++c)
+        EXPECT_TRUE(Has(o, "{\"channel\":" + std::to_string(c) + ",\"wins\":"));
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryKind, SlowTournament, ::testing::Values(1, 7, 13, 19, 25, 30));
 
 INSTANTIATE_TEST_SUITE_P(EveryKind, SlowFullGame,
                          ::testing::Values(std::pair{1, 120}, std::pair{7, 60}, std::pair{13, 240},

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "GameState.h"
+#include "JsonCheck.h"
 #include "SaveGame.h"
 #include "SimTestSupport.h"
 
@@ -87,6 +88,22 @@ TEST_F(SimTest, BadInputFailsWithOneLineAndChangesNothing) {
     EXPECT_NE(shortFile.err.find("QVX2_SAVEGAME_3.int: 100 bytes, expected 60484"),
               std::string::npos)
         << shortFile.err;
+}
+
+}  // namespace
+}  // namespace qvx
+
+namespace qvx {
+namespace {
+
+TEST(JsonCheck, TellsWellFormedFromBroken) {
+    using simtest::JsonCheck;
+    for (const char* good :
+         {"{}", "[]", "{\"a\":[1,-2,3.5,\"x\\n\\u00e9\"],\"b\":true,\"c\":null}", " [ {} ] "})
+        EXPECT_TRUE(JsonCheck::WellFormed(good)) << good;
+    for (const char* bad :
+         {"", "{", "[1,]", "{\"a\" 1}", "{a:1}", "[1] x", "\"\x01\"", "[01.]", "[-]", "tru"})
+        EXPECT_FALSE(JsonCheck::WellFormed(bad)) << bad;
 }
 
 }  // namespace

@@ -39,9 +39,10 @@ constexpr std::array<int, kGenres + 1> kSeriesGenres = {0, 3, 4, 6, 3, 2, 0, 0,
 constexpr std::array<int, kGenres + 1> kShowGenres = {0, 0, 0, 0, 0, 0, 8, 5,
                                                       3, 4, 0, 0, 3, 0, 0, 0};
 constexpr std::array<int, 6> kStarWeights = {0, 18, 28, 28, 17, 9};
-// $ millions for one hourly block of a movie of 1..5 stars; a 5-star three-hour epic costs
-// a few hundred, a 1-star filler a few millions.
-constexpr std::array<int64_t, 6> kStarBlockPrice = {0, 3, 8, 20, 45, 95};
+// $ millions for one hourly block of a movie of 1..5 stars; a 5-star three-hour epic costs about
+// a hundred, a 1-star filler one or two. Tuned with quovix-sim tournaments (docs/balance.md):
+// dearer titles bleed the companies on the small maps dry before their audience pays.
+constexpr std::array<int64_t, 6> kStarBlockPrice = {0, 1, 3, 8, 18, 38};
 
 // Ratings 10..15 (Action, Comedy, Romance, SFX, Story, Cast) a genre leans towards.
 constexpr std::array<std::array<int, 6>, kGenres + 1> kRatingProfiles = {{
@@ -148,9 +149,9 @@ int32_t Price(int type, int stars, int length, int episodes, Rng& rng) {
     const int64_t block = kStarBlockPrice[static_cast<size_t>(stars)];
     int64_t price = 0;
     switch (type) {
-        // A series is licensed whole, so it costs a third of a movie block per episode block.
+        // A series is licensed whole, so it costs a sixth of a movie block per episode block.
         case Movie::kTypeSeries:
-            price = block * episodes * length / 3;
+            price = block * episodes * length / 8;
             break;
         case Movie::kTypeShow:
             price = block * length * 3 / 4;
@@ -169,7 +170,7 @@ int32_t Price(int type, int stars, int length, int episodes, Rng& rng) {
 void Ratings(Record& r, int genre, int stars, Rng& rng) {
     const auto& profile = kRatingProfiles[static_cast<size_t>(genre)];
     for (int i = 0; i < 6; ++i) {
-        int value = profile[static_cast<size_t>(i)] + rng.Random(25) - 12;
+        int value = profile[static_cast<size_t>(i)] + rng.Random(25) - 4;
         // Better films are better told and better cast; the other scores are matters of taste.
         if (Movie::kRatingAction + i >= Movie::kRatingStory) value += (stars - 3) * 7;
         r[Movie::kRatingAction + i] = std::clamp(value, 0, 100);
@@ -204,7 +205,7 @@ void WriteMovieTexts(Catalogue& cat, int m, int type, int genre,
 }
 
 void GenerateMovies(Catalogue& cat, Rng& rng) {
-    const int series = 75 + rng.Random(21);
+    const int series = 95 + rng.Random(21);
     const int shows = 60 + rng.Random(21);
     const int live = 30 + rng.Random(11);
     std::vector<int> types(kMovies, Movie::kTypeMovie);

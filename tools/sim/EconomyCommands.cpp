@@ -77,6 +77,7 @@ int TournamentCommand(const Args& args, const std::filesystem::path& dir, uint64
     const Boosters noCards;
     std::array<std::vector<int64_t>, kChannels + 1> values;
     std::array<int, kChannels + 1> wins{}, outOfBusiness{};
+    std::vector<int64_t> winnerValues;
     auto gs = std::make_unique<GameState>();
     for (int game = 0; game < games; ++game) {
         ClearGame(*gs);
@@ -88,7 +89,9 @@ int TournamentCommand(const Args& args, const std::filesystem::path& dir, uint64
         // The computer runs every company from the first turn to the last in one auto-play.
         gs->GameInfo[Info::kAutoPlayDays] = TurnLimit(*gs) + 1;
         const TurnOutcome outcome = EndTurn(*gs, *cat, noCards, rng);
-        if (outcome.final) wins[outcome.final->places.winner] += 1;
+        const int winner = outcome.final ? outcome.final->places.winner : 0;
+        wins[winner] += 1;
+        if (winner > 0) winnerValues.push_back(CompanyValue(*gs, *cat, winner, ValueVariant::Full));
         for (int c = 1; c <= kChannels; ++c) {
             values[c].push_back(CompanyValue(*gs, *cat, c, ValueVariant::Full));
             outOfBusiness[c] += gs->Channel[c][Ch::kActive] <= 0;
@@ -117,6 +120,9 @@ int TournamentCommand(const Args& args, const std::filesystem::path& dir, uint64
         w.EndObject();
     }
     w.EndArray();
+    std::sort(winnerValues.begin(), winnerValues.end());
+    w.Key("winner_median_value")
+        .Value(winnerValues.empty() ? 0 : winnerValues[winnerValues.size() / 2]);
     w.EndObject();
     std::cout << w.Text() << "\n";
     return 0;
