@@ -163,6 +163,16 @@ inline constexpr const char* kJournalFullText =
 // Stores (kind, a, b) in the lowest free journal entry; false when all 5000 are used.
 bool RecordAction(GameState& gs, int channel, int32_t kind, int32_t a, int32_t b);
 
+inline bool InBusiness(const GameState& gs, int c) {
+    return gs.Channel[c][Ch::kActive] > 0;
+}
+inline bool IsHumanRun(const GameState& gs, int c) {
+    return gs.Channel[c][Ch::kHuman] == 1;
+}
+inline bool RegionExists(const GameState& gs, int r) {
+    return gs.Regions[r][Reg::kExists] > 0;
+}
+
 // Number of deck slots holding card id b.
 int BoosterCount(const Boosters& boosters, int32_t b);
 

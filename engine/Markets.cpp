@@ -82,10 +82,6 @@ void DrawContract(GameState& gs, const Catalogue& cat, const Boosters& boosters,
     gs.AdDaysLeft[c][j] = deadline;
 }
 
-bool Active(const GameState& gs, int c) {
-    return gs.Channel[c][Ch::kActive] > 0;
-}
-
 }  // namespace
 
 void RefreshAdPool(GameState& gs, const Catalogue& cat, const Boosters& boosters, Rng& rng) {
@@ -94,7 +90,7 @@ void RefreshAdPool(GameState& gs, const Catalogue& cat, const Boosters& boosters
         if (gs.Regions[r][Reg::kExists] > 0) e += Population(gs.Regions[r]);
     }
     for (int c = 1; c <= kChannels; ++c) {
-        if (!Active(gs, c)) continue;
+        if (!InBusiness(gs, c)) continue;
         int64_t f = 0;
         for (int r = 1; r <= kRegions; ++r) {
             if (gs.Regions[r][Reg::kExists] > 0 && HoldsLicence(gs, r, c))
@@ -109,7 +105,7 @@ void RefreshAdPool(GameState& gs, const Catalogue& cat, const Boosters& boosters
 
 void RefreshAdOffers(GameState& gs, Rng& rng, int probesPerPosition) {
     for (int c = 1; c <= kChannels; ++c) {
-        if (!Active(gs, c)) continue;
+        if (!InBusiness(gs, c)) continue;
         auto& offers = gs.AdOffers[c];
         const auto acceptable = [&](int32_t id) {
             return !Contains(offers, 1, kAdOfferPositions, id) && !IsAccepted(gs, c, id) &&
@@ -132,7 +128,7 @@ void RefreshAdOffers(GameState& gs, Rng& rng, int probesPerPosition) {
 
 void RefreshMovieOffers(GameState& gs, const Catalogue& cat, Rng& rng) {
     for (int c = 1; c <= kChannels; ++c) {
-        if (!Active(gs, c)) continue;
+        if (!InBusiness(gs, c)) continue;
         auto& offers = gs.ShopOffers[c];
         offers.fill(0);
         const auto acceptable = [&](int32_t m) {
@@ -188,7 +184,7 @@ void FillNewsList(Table<int32_t, kNewsOfferPositions>& list,
 
 void RefreshNewsOffers(GameState& gs, const Catalogue& cat, Rng& rng) {
     for (int c = 1; c <= kChannels; ++c) {
-        if (!Active(gs, c)) continue;
+        if (!InBusiness(gs, c)) continue;
         FillNewsList(gs.NewsOffersA[c], nullptr, cat, rng);
         FillNewsList(gs.NewsOffersB[c], &gs.NewsOffersA[c], cat, rng);
     }

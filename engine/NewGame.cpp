@@ -67,10 +67,6 @@ void SetUpRegions(GameState& gs, int32_t map) {
     }
 }
 
-bool RegionExists(const GameState& gs, int r) {
-    return gs.Regions[r][Reg::kExists] == 1;
-}
-
 void DrawCustomPopulation(GameState& gs, Rng& rng, PopulationMode mode) {
     constexpr int kKids = Reg::kPopulation, kWomen = Reg::kPopulation + 2;
     constexpr int kSeniors = Reg::kPopulation + 4;

@@ -35,9 +35,8 @@ struct NewGameChoice {
 
 // Builds a new game into a cleared state (CurrentGame 1, catalogue loaded). Draws from rng in
 // the order the rules give. A logo outside 1..8 is taken as 1.
-void NewGame(GameState& gs, const Catalogue& cat, const Boosters& boosters, Rng& rng,
-             int32_t kind, int32_t map, int32_t logo, const std::string& name,
-             const CustomSettings& custom);
+void NewGame(GameState& gs, const Catalogue& cat, const Boosters& boosters, Rng& rng, int32_t kind,
+             int32_t map, int32_t logo, const std::string& name, const CustomSettings& custom);
 
 // The whole road from the start screen into the office: loads the catalogue of the scenario's
 // kind, clears the game, NewGame, the planning phase at 08:00, the running-game flag, slot 0

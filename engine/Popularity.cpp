@@ -35,7 +35,7 @@ int64_t DayAverage(const GameState& gs, int c, int g) {
 void UpdatePopularity(GameState& gs, Rng& rng) {
     for (int g = 0; g < kAudienceGroups; ++g) {
         for (int c = 1; c <= kChannels; ++c) {
-            if (gs.Channel[c][Ch::kActive] <= 0) continue;
+            if (!InBusiness(gs, c)) continue;
             const int64_t avg = DayAverage(gs, c, g);
             for (int r = 1; r <= kRegions; ++r) {
                 if (gs.Regions[r][Reg::kExists] <= 0 || !HoldsLicence(gs, r, c)) continue;

@@ -6,10 +6,6 @@ namespace qvx {
 
 namespace {
 
-bool InBusiness(const GameState& gs, int c) {
-    return gs.Channel[c][Ch::kActive] > 0;
-}
-
 // A company out of business ranks with money -1, whatever it had left.
 void MarkBankrupt(GameState& gs) {
     for (int c = 1; c <= kChannels; ++c) {

@@ -49,9 +49,9 @@ int StartingRegion(int32_t map, int c);
 constexpr int kLogoCount = 8;
 // Logo k belongs to channel ((k-1) mod 4) + 1.
 int LogoChannel(int32_t logo);
-const char* LogoColourCaption(int32_t logo);  // "Red logo color"
+const char* LogoColourCaption(int32_t logo);   // "Red logo color"
 const char* DefaultChannelName(int32_t logo);  // "Hollyfilms TV"
-std::string LogoPicture(int32_t logo);          // "QVX2_complogo<k>.jpg"
+std::string LogoPicture(int32_t logo);         // "QVX2_complogo<k>.jpg"
 
 // The turn counts a Custom game may choose; no choice means 120.
 inline constexpr int32_t kCustomTurnChoices[] = {24, 48, 60, 120, 160, 180, 240};

@@ -10,14 +10,6 @@ namespace qvx {
 
 namespace {
 
-bool IsActive(const GameState& gs, int c) {
-    return gs.Channel[c][Ch::kActive] > 0;
-}
-
-bool RegionExists(const GameState& gs, int r) {
-    return gs.Regions[r][Reg::kExists] == 1;
-}
-
 // The value of c's holding in company i at i's sell price, discounted for large blocks.
 int64_t BlockValue(const GameState& gs, int c, int i) {
     const Record& acc = gs.ChannelAccounts[i];
@@ -49,7 +41,7 @@ int32_t SharePercent(int64_t count, int32_t issued) {
 int32_t OthersHoldings(const GameState& gs, int t) {
     int64_t sum = 0;
     for (int k = 1; k <= kChannels; ++k) {
-        if (k != t && IsActive(gs, k)) sum += Holding(gs, k, t);
+        if (k != t && InBusiness(gs, k)) sum += Holding(gs, k, t);
     }
     return SaturateToInt32(sum);
 }
@@ -103,7 +95,7 @@ int32_t CompanyValue(const GameState& gs, const Catalogue& cat, int c, ValueVari
 
 void UpdateSharePrices(GameState& gs, Rng& rng) {
     for (int c = 1; c <= kChannels; ++c) {
-        if (!IsActive(gs, c)) continue;
+        if (!InBusiness(gs, c)) continue;
         Record& acc = gs.ChannelAccounts[c];
         int64_t licences = 0;
         for (int r = 1; r <= kRegions; ++r) {
@@ -132,7 +124,7 @@ void UpdateSharePrices(GameState& gs, Rng& rng) {
 void MarketReaction(GameState& gs, int t, MarketMove move) {
     int64_t held = 0;
     for (int k = 1; k <= kChannels; ++k) {
-        if (IsActive(gs, k)) held += Holding(gs, k, t);
+        if (InBusiness(gs, k)) held += Holding(gs, k, t);
     }
     const int32_t q = SharePercent(held, SharesIssued(gs, t));
     int32_t b = 0;

@@ -23,12 +23,6 @@ constexpr Band kBands[kAudienceGroups][kSlots + 1] = {
     {kNone, kHalf, kHalf, kHalf, kHalf, kHalf, kHalf, kFull, kFull, kFull, kFull},
 };
 
-bool Active(const GameState& gs, int c) {
-    return gs.Channel[c][Ch::kActive] > 0;
-}
-bool Human(const GameState& gs, int c) {
-    return gs.Channel[c][Ch::kHuman] == 1;
-}
 bool AutoPlay(const GameState& gs) {
     return gs.GameInfo[Info::kAutoPlayDays] > 0;
 }
@@ -56,7 +50,7 @@ int SlotsWithNews(const GameState& gs, int c, int firstSlot, int lastSlot) {
 
 // The card bonus a human channel adds to every title hour, from what its ten slots hold today.
 int32_t TitleCardBonus(const GameState& gs, const Catalogue& cat, const Boosters& boosters, int c) {
-    if (!Human(gs, c)) return 0;
+    if (!IsHumanRun(gs, c)) return 0;
     const auto cards = [&](int32_t card) { return BoosterCount(boosters, card); };
     int32_t bonus = 5 * cards(Card::kTechnician) + 5 * cards(Card::kHighDefinition);
     if (IsHoliday(gs.GameInfo[Info::kTurn])) bonus += 25 * cards(Card::kHolidays);
@@ -133,7 +127,7 @@ void CountEpisode(GameState& gs, const Record& series, int c, int h, int32_t id)
 }
 
 NewsMix MixOfHour(const GameState& gs, const Catalogue& cat, int c, int h) {
-    if (!Human(gs, c) || AutoPlay(gs)) {
+    if (!IsHumanRun(gs, c) || AutoPlay(gs)) {
         // Computer news desks follow the hour: gossip in the afternoon, politics late at night.
         if (h <= 3) return {0, 2, 1};
         if (h <= 8) return {1, 1, 1};
@@ -194,7 +188,8 @@ void DistributeAudience(GameState& gs, int h) {
             std::array<int64_t, kChannels + 1> score{};
             int64_t total = 0;
             for (int c = 1; c <= kChannels; ++c) {
-                const bool takesPart = Active(gs, c) && gs.Programme[c][h][Slot::kProgramme] != 0 &&
+                const bool takesPart = InBusiness(gs, c) &&
+                                       gs.Programme[c][h][Slot::kProgramme] != 0 &&
                                        HoldsLicence(gs, r, c);
                 if (!takesPart) continue;
                 score[c] = int64_t{gs.Programme[c][h][Slot::kAppeal + g]} +
@@ -357,14 +352,14 @@ void SimulateDay(GameState& gs, const Catalogue& cat, const Boosters& boosters) 
     }
     for (int h = 1; h <= kSlots; ++h) {
         for (int c = 1; c <= kChannels; ++c) {
-            if (Active(gs, c)) RateAndConsume(gs, cat, boosters, c, h);
+            if (InBusiness(gs, c)) RateAndConsume(gs, cat, boosters, c, h);
         }
         DistributeAudience(gs, h);
         for (int c = 1; c <= kChannels; ++c) {
-            if (Active(gs, c) && (!Human(gs, c) || AutoPlay(gs))) ChooseAd(gs, cat, c, h);
+            if (InBusiness(gs, c) && (!IsHumanRun(gs, c) || AutoPlay(gs))) ChooseAd(gs, cat, c, h);
         }
         for (int c = 1; c <= kChannels; ++c) {
-            if (Active(gs, c)) BroadcastSpots(gs, cat, c, h);
+            if (InBusiness(gs, c)) BroadcastSpots(gs, cat, c, h);
         }
     }
 }

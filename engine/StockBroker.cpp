@@ -9,10 +9,6 @@ namespace qvx {
 
 namespace {
 
-bool IsActive(const GameState& gs, int c) {
-    return gs.Channel[c][Ch::kActive] > 0;
-}
-
 bool JournalHasRoom(const GameState& gs, int c) {
     const auto& journal = gs.ActionJournal[c];
     return std::any_of(journal.begin() + 1, journal.end(),
@@ -21,7 +17,7 @@ bool JournalHasRoom(const GameState& gs, int c) {
 
 // The refusals every trade shares; Ok when the trade may go on to its own checks.
 BrokerOutcome CommonRefusal(const GameState& gs, int c, int t) {
-    if (!IsActive(gs, t)) return BrokerOutcome::CompanyInactive;
+    if (!InBusiness(gs, t)) return BrokerOutcome::CompanyInactive;
     if (StockTradedThisTurn(gs, c)) return BrokerOutcome::AlreadyTraded;
     return BrokerOutcome::Ok;
 }
@@ -208,7 +204,7 @@ std::string BuyOutText(const GameState& gs, int t) {
 BrokerFigures ComputeBrokerFigures(const GameState& gs, int c, int t) {
     BrokerFigures f;
     f.money = gs.Channel[c][Ch::kMoney];
-    if (!IsActive(gs, t)) {
+    if (!InBusiness(gs, t)) {
         f.bankrupt = true;
         return f;
     }

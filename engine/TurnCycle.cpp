@@ -17,10 +17,6 @@ namespace qvx {
 
 namespace {
 
-bool Active(const GameState& gs, int c) {
-    return gs.Channel[c][Ch::kActive] > 0;
-}
-
 void Subtract(GameState& gs, int c, int64_t amount) {
     int32_t& money = gs.Channel[c][Ch::kMoney];
     money = SaturateToInt32(money - amount);
@@ -41,7 +37,7 @@ void CarryIncomeOver(GameState& gs) {
 
 void ApplyMob(GameState& gs, const Boosters& boosters, Rng& rng) {
     for (int c = 1; c <= kChannels; ++c) {
-        if (!Active(gs, c) || CardsOf(gs, boosters, c, Card::kMob) == 0) continue;
+        if (!InBusiness(gs, c) || CardsOf(gs, boosters, c, Card::kMob) == 0) continue;
         const int64_t income = int64_t{gs.ChannelAccounts[c][Acc::kAdIncome]} +
                                gs.ChannelAccounts[c][Acc::kShareSaleIncome];
         const int64_t levy = income / 20;
@@ -74,7 +70,7 @@ void RunCompetitors(GameState& gs, const Catalogue& cat, Rng& rng) {
 
 void WipeDisabledProgrammes(GameState& gs) {
     for (int c = 1; c <= kChannels; ++c) {
-        if (!Active(gs, c) || gs.Channel[c][Ch::kDisabledTurns] <= 0) continue;
+        if (!InBusiness(gs, c) || gs.Channel[c][Ch::kDisabledTurns] <= 0) continue;
         for (int s = 1; s <= kSlots; ++s) {
             gs.Programme[c][s][Slot::kProgramme] = 0;
             gs.Programme[c][s][Slot::kAd] = 0;
@@ -84,7 +80,7 @@ void WipeDisabledProgrammes(GameState& gs) {
 
 void BookMonthlyCosts(GameState& gs) {
     for (int c = 1; c <= kChannels; ++c) {
-        if (!Active(gs, c)) continue;
+        if (!InBusiness(gs, c)) continue;
         const Record& acc = gs.ChannelAccounts[c];
         if (acc[Acc::kBonds] > 0) {
             const int64_t yearly = int64_t{acc[Acc::kBonds]} * acc[Acc::kBondInterestRate] / 100;
@@ -95,7 +91,7 @@ void BookMonthlyCosts(GameState& gs) {
         }
     }
     for (int c = 1; c <= kChannels; ++c) {
-        if (!Active(gs, c)) continue;
+        if (!InBusiness(gs, c)) continue;
         for (int r = 1; r <= kRegions; ++r) {
             if (!HoldsLicence(gs, r, c)) continue;
             const int32_t cost = gs.Regions[r][Reg::kRegionMonthlyCost];
@@ -109,7 +105,7 @@ void BookMonthlyCosts(GameState& gs) {
 
 void EnforceAdDeadlines(GameState& gs, const Catalogue& cat) {
     for (int c = 1; c <= kChannels; ++c) {
-        if (!Active(gs, c)) continue;
+        if (!InBusiness(gs, c)) continue;
         for (int p = 1; p <= kAcceptedAdPositions; ++p) {
             const int32_t id = gs.AcceptedAds[c][p];
             if (id < 1 || id > kAds || gs.AdPool[c][id][Ad::kOpen] <= 0 ||
@@ -130,7 +126,7 @@ void RemoveBankruptCompetitors(GameState& gs) {
     for (int c = 1; c <= kChannels; ++c) {
         int32_t& daysInDebt = gs.ChannelAccounts[c][Acc::kDaysInDebt];
         const Record& ch = gs.Channel[c];
-        if (!(Active(gs, c) && ch[Ch::kHuman] == 0 && ch[Ch::kMoney] < 0)) {
+        if (!(InBusiness(gs, c) && ch[Ch::kHuman] == 0 && ch[Ch::kMoney] < 0)) {
             daysInDebt = 0;
             continue;
         }
