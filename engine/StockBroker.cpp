@@ -17,6 +17,8 @@ bool JournalHasRoom(const GameState& gs, int c) {
 
 // The refusals every trade shares; Ok when the trade may go on to its own checks.
 BrokerOutcome CommonRefusal(const GameState& gs, int c, int t) {
+    // A company number from outside the table is treated as no company in business.
+    if (c < 1 || c > kChannels || t < 1 || t > kChannels) return BrokerOutcome::CompanyInactive;
     if (!InBusiness(gs, t)) return BrokerOutcome::CompanyInactive;
     if (StockTradedThisTurn(gs, c)) return BrokerOutcome::AlreadyTraded;
     return BrokerOutcome::Ok;

@@ -21,6 +21,7 @@
 #include "Settings.h"
 #include "SimArgs.h"
 #include "SimulateDay.h"
+#include "Soak.h"
 #include "TurnCycle.h"
 
 namespace fs = std::filesystem;
@@ -43,7 +44,10 @@ constexpr const char* kUsage =
     "  resave --slot K --to M              load slot K and save it as slot M\n"
     "  rank [--slot K]                     company values and both rankings of slot K\n"
     "  tournament --scenario S --games N [--seed X]\n"
-    "                                      N whole games with four computer companies\n";
+    "                                      N whole games with four computer companies\n"
+    "  soak (--games N | --seconds S) [--seed X]\n"
+    "                                      random players in every scenario, checking the\n"
+    "                                      game's invariants after every turn\n";
 
 struct Failure : std::runtime_error {
     using std::runtime_error::runtime_error;
@@ -155,6 +159,7 @@ int Run(const Args& args) {
     if (command == "play") return EndTurnCommand(args, dir, true);
     if (command == "simulate-day") return SimulateDayCommand(args, dir);
     if (command == "rank") return sim::RankCommand(args, dir);
+    if (command == "soak") return sim::SoakCommand(args, dir, SeedOf(args));
     if (command == "tournament") return sim::TournamentCommand(args, dir, SeedOf(args));
     if (command == "dump") {
         args.Allow({"slot"});
