@@ -27,7 +27,8 @@ struct HighscoreEntry {
 };
 // lists[L][i]: list L = 1..30, entry i = 1..10 (1 = best); index 0 unused.
 struct HighscoreTable {
-    Table<Table<HighscoreEntry, kHighscoreEntries>, kHighscoreLists> lists{};
+    // No "{}" initialiser: clang 14 crashes on it here, and every entry has its own defaults.
+    Table<Table<HighscoreEntry, kHighscoreEntries>, kHighscoreLists> lists;
 };
 
 // The invented names of the example results; the first is only ever used for entries 1..3.
