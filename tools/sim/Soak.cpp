@@ -111,8 +111,11 @@ void PlayGame(uint64_t seed, int game, const fs::path& dir, Clock::time_point de
         if (player.Random(25) == 0) StartAutoPlay(*gs, player.Random(14) + 2);
 
         Rng day(seed ^ (static_cast<uint64_t>(game) << 20U) ^ static_cast<uint64_t>(turn));
+        std::array<bool, kChannels + 1> closed{};
+        for (int c = 1; c <= kChannels; ++c)
+            closed[c] = !InBusiness(*gs, c);
         const TurnOutcome outcome = EndTurn(*gs, *cat, settings.Deck, day);
-        Require(CheckClosedCompaniesSilent(*gs));
+        Require(CheckClosedCompaniesSilent(*gs, closed));
         if (outcome.final && outcome.final->hasCandidate)
             Require(EnterHighscore(outcome.final->candidate, dir, day));
         // Saving is checked on the random saves above; an autosave every turn would only cost time.

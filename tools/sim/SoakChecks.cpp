@@ -107,9 +107,10 @@ std::string CheckInvariants(const GameState& gs, const Catalogue& cat) {
     return Contracts(gs);
 }
 
-std::string CheckClosedCompaniesSilent(const GameState& gs) {
+std::string CheckClosedCompaniesSilent(const GameState& gs,
+                                       const std::array<bool, kChannels + 1>& closedBefore) {
     for (int c = 1; c <= kChannels; ++c) {
-        if (InBusiness(gs, c)) continue;
+        if (!closedBefore[c]) continue;
         for (int s = 1; s <= kSlots; ++s) {
             for (int g = 0; g < kAudienceGroups; ++g) {
                 if (gs.Programme[c][s][Slot::kViewers + g] != 0)

@@ -1,7 +1,11 @@
 #include "SoakPlayer.h"
 
+#include "AdAgency.h"
 #include "Licences.h"
+#include "MovieAgency.h"
+#include "NewsAgency.h"
 #include "Office.h"
+#include "ProgrammeTable.h"
 #include "Scenarios.h"
 #include "StockBroker.h"
 
@@ -29,6 +33,70 @@ void TradeShares(GameState& gs, Rng& rng) {
             break;
         default:
             ApplyIssueBonds(gs, p, rng.Random(2) == 0 ? p : t);
+            break;
+    }
+}
+
+void UseAgencies(GameState& gs, const Catalogue& cat, const Boosters& deck, Rng& rng) {
+    switch (rng.Random(8)) {
+        case 0:
+            BuyMovie(gs, cat, deck, Index(rng, kShopPositions), Index(rng, kArchivePositions));
+            break;
+        case 1:
+            SellMovie(gs, cat, Index(rng, kArchivePositions));
+            break;
+        case 2:
+            SwapMovieArchive(gs, Index(rng, kArchivePositions), Index(rng, kArchivePositions));
+            break;
+        case 3:
+            AcceptContract(gs, Index(rng, kAdOfferPositions), Index(rng, kAcceptedAdPositions));
+            break;
+        case 4:
+            SwapAdArchive(gs, Index(rng, kAcceptedAdPositions), Index(rng, kAcceptedAdPositions));
+            break;
+        case 5:
+            RefuseCancel(gs, Index(rng, kAcceptedAdPositions));
+            break;
+        case 6:
+            SelectNews(gs, Index(rng, 2 * kNewsOfferPositions), Index(rng, kNewsShowPositions));
+            break;
+        default:
+            BuyNewsSet(gs);
+            break;
+    }
+}
+
+// Drops anywhere on the programme table, the dustbin included, most of them sensible.
+void PlanProgramme(GameState& gs, const Catalogue& cat, Rng& rng) {
+    const auto tab = rng.Random(2) == 0 ? ArchiveTab::MoviesNews : ArchiveTab::Advertisements;
+    const int target = rng.Random(12) == 0 ? kDustbin : Index(rng, kSlots);
+    switch (rng.Random(9)) {
+        case 0:
+            MoveSlotProgramme(gs, cat, Index(rng, kSlots), target);
+            break;
+        case 1:
+            MoveSlotAd(gs, Index(rng, kSlots), target);
+            break;
+        case 2:
+            PlaceArchiveProgramme(gs, cat, Index(rng, kArchivePositions), target);
+            break;
+        case 3:
+            PlaceNewsSpot(gs, cat, target);
+            break;
+        case 4:
+            PlaceArchiveAd(gs, Index(rng, kAcceptedAdPositions), target);
+            break;
+        case 5:
+            SwapArchive(gs, tab, Index(rng, kArchivePositions), Index(rng, kArchivePositions));
+            break;
+        case 6:
+            DropArchiveImage(gs, cat, tab, Index(rng, kArchivePositions), target);
+            break;
+        case 7:
+            FillEmptyAdHours(gs, tab, Index(rng, kAcceptedAdPositions));
+            break;
+        default:
+            if (rng.Random(30) == 0) DeleteProgrammeTable(gs);
             break;
     }
 }
@@ -78,21 +146,21 @@ CustomSettings RandomCustomSettings(Rng& rng) {
 }
 
 int PlayPlanningPhase(GameState& gs, const Catalogue& cat, const Settings& settings, Rng& rng) {
-    const int actions = rng.Random(25);
+    const int actions = rng.Random(60);
     for (int i = 0; i < actions && gs.GameInfo[Info::kGameOver] == 0; ++i) {
-        switch (rng.Random(4)) {
-            case 0:
-                BuyLicence(gs, settings.Deck, Index(rng, kRegions));
-                break;
-            case 1:
-                CancelLicence(gs, Index(rng, kRegions));
-                break;
-            case 2:
-                TradeShares(gs, rng);
-                break;
-            default:
-                UseOffice(gs, cat, rng);
-                break;
+        const int roll = rng.Random(100);
+        if (roll < 30) {
+            UseAgencies(gs, cat, settings.Deck, rng);
+        } else if (roll < 75) {
+            PlanProgramme(gs, cat, rng);
+        } else if (roll < 82) {
+            BuyLicence(gs, settings.Deck, Index(rng, kRegions));
+        } else if (roll < 85) {
+            CancelLicence(gs, Index(rng, kRegions));
+        } else if (roll < 93) {
+            TradeShares(gs, rng);
+        } else {
+            UseOffice(gs, cat, rng);
         }
     }
     return actions;
