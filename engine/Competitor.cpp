@@ -1,5 +1,6 @@
 #include "Competitor.h"
 
+#include <cstdint>
 #include <vector>
 
 #include "Appeal.h"
@@ -27,14 +28,29 @@ bool InGenres(const GenreList& genres, int32_t genre) {
 }
 
 // Candidates of one scan; `lowerBound` keeps out titles that would waste most of the budget.
+// The planner scans the whole catalogue several times a day per company, so the genre list is
+// turned into a bit mask once instead of being searched for every title.
 void Scan(const Catalogue& cat, const TakenTitles& taken, int32_t hours, int64_t budget,
           const GenreList& genres, bool series, bool lowerBound, std::vector<int32_t>& out) {
+    uint64_t mask = 0;
+    bool outsideMask = false;
+    for (const int32_t g : genres) {
+        if (g > 0 && g < 64) {
+            mask |= uint64_t{1} << g;
+        } else if (g != 0) {
+            outsideMask = true;
+        }
+    }
+    const auto inGenres = [&](int32_t genre) {
+        if (genre > 0 && genre < 64) return ((mask >> genre) & 1) != 0;
+        return outsideMask && InGenres(genres, genre);
+    };
     const int64_t limit = budget * hours;
     for (int32_t m = 1; m <= kMovies; ++m) {
         const Record& title = cat.MovieCatalogue[m];
-        if (title[Movie::kOnMarket] <= 0 || title[Movie::kLength] != hours) continue;
+        if (title[Movie::kLength] != hours || title[Movie::kOnMarket] <= 0) continue;
         if ((title[Movie::kType] == Movie::kTypeSeries) != series) continue;
-        if (!InGenres(genres, title[Movie::kGenre]) || taken[m]) continue;
+        if (!inGenres(title[Movie::kGenre]) || taken[m]) continue;
         const int64_t price = title[Movie::kPrice];
         if (limit < price || (lowerBound && limit / 4 >= price)) continue;
         out.push_back(m);

@@ -26,18 +26,25 @@ std::string FormatAmount(int64_t x) {
 
 bool AddLogLine(GameState& gs, int channel, std::string_view text) {
     auto& log = gs.GameLog[channel];
-    // Every message of a day scans the log; comparing sizes first keeps the scan cheap.
-    const auto free = std::find_if(log.begin() + 1, log.end(), [](const std::string& line) {
-        return line.size() == 0 || (line.size() == 1 && line[0] == ' ');
+    // Lines are only ever filled here, at the lowest free one, and only ever cleared all at once
+    // (new game, next planning phase), so the free lines always form the tail of the log. A
+    // binary search for where that tail starts keeps long auto-plays from scanning 5000 lines
+    // per message once the log fills up.
+    const auto free = std::partition_point(log.begin() + 1, log.end(), [](const std::string& line) {
+        return !(line.size() == 0 || (line.size() == 1 && line[0] == ' '));
     });
     if (free == log.end()) return false;
-    std::string reduced;
-    reduced.reserve(text.size());
-    for (size_t i = 0; i < text.size(); ++i) {
-        reduced.push_back(text[i]);
-        if (text[i] == '&' && i + 1 < text.size() && text[i + 1] == '&') ++i;
+    std::string& line = *free;
+    line.clear();
+    line.reserve(text.size());
+    // "&&" keeps its first '&'; whole runs between pairs are copied at once.
+    size_t from = 0;
+    for (size_t pair = text.find("&&"); pair != std::string_view::npos;
+         pair = text.find("&&", from)) {
+        line.append(text.substr(from, pair + 1 - from));
+        from = pair + 2;
     }
-    *free = std::move(reduced);
+    line.append(text.substr(from));
     return true;
 }
 

@@ -8,6 +8,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "BenchCommand.h"
 #include "Catalogue.h"
 #include "EconomyCommands.h"
 #include "GameJson.h"
@@ -45,6 +46,7 @@ constexpr const char* kUsage =
     "  rank [--slot K]                     company values and both rankings of slot K\n"
     "  tournament --scenario S --games N [--seed X]\n"
     "                                      N whole games with four computer companies\n"
+    "  bench [--games N] [--scenario S] [--seed X]  time whole computer-run games (ms)\n"
     "  soak (--games N | --seconds S) [--seed X]\n"
     "                                      random players in every scenario, checking the\n"
     "                                      game's invariants after every turn\n";
@@ -161,6 +163,7 @@ int Run(const Args& args) {
     if (command == "rank") return sim::RankCommand(args, dir);
     if (command == "soak") return sim::SoakCommand(args, dir, SeedOf(args));
     if (command == "tournament") return sim::TournamentCommand(args, dir, SeedOf(args));
+    if (command == "bench") return sim::BenchCommand(args, dir, SeedOf(args));
     if (command == "dump") {
         args.Allow({"slot"});
         const int slot = SlotOf(args);
