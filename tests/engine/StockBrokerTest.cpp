@@ -415,6 +415,23 @@ TEST(JournalFull, EveryTradeIsRefusedAndNothingChanges) {
               "You have reached the max. number of actions this turn.");
 }
 
+// The soak's random player found this: a company number from outside the table used to index
+// past the accounts.
+TEST(NoSuchCompany, IsRefusedLikeAClosedOneAndChangesNothing) {
+    Broker b;
+    b.Money(1) = 100000;
+    const auto before = std::make_unique<GameState>(*b.gs);
+    for (Op op : {Op::BuyShares, Op::SellShares, Op::BuyBackBonds, Op::IssueBonds}) {
+        for (const int t : {-1, 0, 5, 1000}) {
+            EXPECT_EQ(Check(*b.gs, op, t).outcome, O::CompanyInactive) << t;
+            EXPECT_EQ(Apply(*b.gs, op, t).outcome, O::CompanyInactive) << t;
+        }
+    }
+    EXPECT_EQ(ApplyBuyShares(*b.gs, 0, 2).outcome, O::CompanyInactive);
+    EXPECT_EQ(ApplySellShares(*b.gs, 9, 2).outcome, O::CompanyInactive);
+    EXPECT_EQ(test::Differences(*b.gs, *before), test::Names{});
+}
+
 TEST(JournalFull, ARuleRefusalIsReportedFirst) {
     Broker b;
     for (int i = 1; i <= kJournalEntries; ++i)
