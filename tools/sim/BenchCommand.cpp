@@ -1,5 +1,7 @@
 #include "BenchCommand.h"
 
+#include "EconomyCommands.h"
+
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -39,21 +41,13 @@ int BenchCommand(const Args& args, const std::filesystem::path& dir, uint64_t se
 
     using Clock = std::chrono::steady_clock;
     Rng rng(seed);
-    const Boosters noCards{};
     auto gs = std::make_unique<GameState>();
     std::vector<double> millis;
     millis.reserve(static_cast<size_t>(games));
     const auto start = Clock::now();
     for (int game = 0; game < games; ++game) {
         const auto gameStart = Clock::now();
-        ClearGame(*gs);
-        gs->CurrentGame = 1;
-        NewGame(*gs, *cat, noCards, rng, kind, ScenarioMap(scenario), 1 + game % kLogoCount, "",
-                CustomSettings{});
-        for (int c = 1; c <= kChannels; ++c)
-            gs->Channel[c][Ch::kHuman] = 0;
-        gs->GameInfo[Info::kAutoPlayDays] = TurnLimit(*gs) + 1;
-        EndTurn(*gs, *cat, noCards, rng);
+        PlayComputerGame(*gs, *cat, rng, scenario, game);
         millis.push_back(
             std::chrono::duration<double, std::milli>(Clock::now() - gameStart).count());
     }

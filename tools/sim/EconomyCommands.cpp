@@ -30,6 +30,19 @@ void WritePlaces(json::Writer& w, const Places& p) {
 
 }  // namespace
 
+TurnOutcome PlayComputerGame(GameState& gs, const Catalogue& cat, Rng& rng, int scenario,
+                             int game) {
+    const Boosters noCards;
+    ClearGame(gs);
+    gs.CurrentGame = 1;
+    NewGame(gs, cat, noCards, rng, ScenarioKind(scenario), ScenarioMap(scenario),
+            1 + game % kLogoCount, "", CustomSettings{});
+    for (int c = 1; c <= kChannels; ++c)
+        gs.Channel[c][Ch::kHuman] = 0;
+    gs.GameInfo[Info::kAutoPlayDays] = TurnLimit(gs) + 1;
+    return EndTurn(gs, cat, noCards, rng);
+}
+
 int RankCommand(const Args& args, const std::filesystem::path& dir) {
     args.Allow({"slot"});
     const int slot = static_cast<int>(args.Number("slot", 0, kNumberedSaveSlots, 0));
@@ -74,21 +87,12 @@ int TournamentCommand(const Args& args, const std::filesystem::path& dir, uint64
 
     const auto start = std::chrono::steady_clock::now();
     Rng rng(seed);
-    const Boosters noCards;
     std::array<std::vector<int64_t>, kChannels + 1> values;
     std::array<int, kChannels + 1> wins{}, outOfBusiness{};
     std::vector<int64_t> winnerValues;
     auto gs = std::make_unique<GameState>();
     for (int game = 0; game < games; ++game) {
-        ClearGame(*gs);
-        gs->CurrentGame = 1;
-        NewGame(*gs, *cat, noCards, rng, kind, ScenarioMap(scenario), 1 + game % kLogoCount, "",
-                CustomSettings{});
-        for (int c = 1; c <= kChannels; ++c)
-            gs->Channel[c][Ch::kHuman] = 0;
-        // The computer runs every company from the first turn to the last in one auto-play.
-        gs->GameInfo[Info::kAutoPlayDays] = TurnLimit(*gs) + 1;
-        const TurnOutcome outcome = EndTurn(*gs, *cat, noCards, rng);
+        const TurnOutcome outcome = PlayComputerGame(*gs, *cat, rng, scenario, game);
         const int winner = outcome.final ? outcome.final->places.winner : 0;
         wins[winner] += 1;
         if (winner > 0) winnerValues.push_back(CompanyValue(*gs, *cat, winner, ValueVariant::Full));
