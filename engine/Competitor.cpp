@@ -273,7 +273,7 @@ void DecideCompetitorLicence(GameState& gs, const Catalogue& cat, Rng& rng, int 
         AddLogLine(gs, c, "* Purchase of broadcasting license for " + name + " failed.");
         return;
     }
-    gs.Channel[c][Ch::kMoney] -= price;
+    gs.Channel[c][Ch::kMoney] = SaturateToInt32(int64_t{gs.Channel[c][Ch::kMoney]} - price);
     int32_t& licenceCost = gs.ChannelAccounts[c][Acc::kLicenceCost];
     licenceCost = SaturateToInt32(int64_t{licenceCost} + price);
     gs.Licences[region][c] = 1;
