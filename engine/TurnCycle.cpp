@@ -222,10 +222,8 @@ TurnOutcome TurnCycle(GameState& gs, const Catalogue& cat, const Boosters& boost
 }
 
 TurnOutcome EndTurn(GameState& gs, const Catalogue& cat, const Boosters& boosters, Rng& rng) {
+    // The cycle has already set the broadcasting phase and the 02:00 pm clock.
     TurnOutcome outcome = TurnCycle(gs, cat, boosters, rng);
-    gs.GameInfo[Info::kPhase] = Info::kPhaseBroadcasting;
-    gs.ClockMinute = 0;
-    gs.ClockHour = 2;
     gs.ViewedChannel = gs.PlayerChannel;
     return outcome;
 }
