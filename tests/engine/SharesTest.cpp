@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "MarketTestSupport.h"
+
 #include <algorithm>
 #include <limits>
 #include <memory>
@@ -16,22 +18,7 @@ struct Market {
     std::unique_ptr<GameState> gs = std::make_unique<GameState>();
     std::unique_ptr<Catalogue> cat = std::make_unique<Catalogue>();
 
-    Market() {
-        static const char* const kNames[] = {"", "Red Wave", "Yellow Star", "Green Field",
-                                             "Blue Hour"};
-        for (int c = 1; c <= kChannels; ++c) {
-            gs->Channel[c][Ch::kActive] = 1;
-            gs->Channel[c][Ch::kMoney] = 3500;
-            gs->Channel[c][Ch::kTvEquipment] = 500;
-            Record& acc = gs->ChannelAccounts[c];
-            acc[Acc::kSharePrice] = 50;
-            acc[Acc::kSharesIssued] = 1000;
-            acc[Acc::kBonds] = 5000;
-            acc[Acc::kBondInterestRate] = 10;
-            acc[Acc::kStockholdersEquity] = 5000;
-            gs->ChannelNames[c] = kNames[c];
-        }
-    }
+    Market() { test::OpenStartMarket(*gs); }
     Record& Acc(int c) { return gs->ChannelAccounts[c]; }
     int32_t& Money(int c) { return gs->Channel[c][Ch::kMoney]; }
     void Close(int c) { gs->Channel[c][Ch::kActive] = 0; }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "MarketTestSupport.h"
+
 #include <functional>
 #include <memory>
 #include <string>
@@ -20,20 +22,7 @@ struct Broker {
     std::unique_ptr<GameState> gs = std::make_unique<GameState>();
 
     Broker() {
-        static const char* const kNames[] = {"", "Red Wave", "Yellow Star", "Green Field",
-                                             "Blue Hour"};
-        for (int c = 1; c <= kChannels; ++c) {
-            gs->Channel[c][Ch::kActive] = 1;
-            gs->Channel[c][Ch::kMoney] = 3500;
-            gs->Channel[c][Ch::kTvEquipment] = 500;
-            Record& acc = gs->ChannelAccounts[c];
-            acc[Acc::kSharePrice] = 50;
-            acc[Acc::kSharesIssued] = 1000;
-            acc[Acc::kBonds] = 5000;
-            acc[Acc::kBondInterestRate] = 10;
-            acc[Acc::kStockholdersEquity] = 5000;
-            gs->ChannelNames[c] = kNames[c];
-        }
+        test::OpenStartMarket(*gs);
         gs->Channel[1][Ch::kHuman] = 1;
         gs->PlayerChannel = 1;
         gs->Regions[2][Reg::kExists] = 1;
