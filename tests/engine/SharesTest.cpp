@@ -2,13 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include "MarketTestSupport.h"
-
 #include <algorithm>
 #include <limits>
 #include <memory>
 
 #include "EngineTestSupport.h"
+#include "MarketTestSupport.h"
 
 namespace qvx {
 namespace {

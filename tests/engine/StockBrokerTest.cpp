@@ -2,13 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include "MarketTestSupport.h"
-
 #include <functional>
 #include <memory>
 #include <string>
 
 #include "EngineTestSupport.h"
+#include "MarketTestSupport.h"
 #include "Shares.h"
 
 namespace qvx {
