@@ -1,0 +1,56 @@
+#include "Client_FMessage1.h"
+
+#include <QEvent>
+#include <QTimer>
+
+#include "Widgets.h"
+
+namespace qvx::ui {
+
+TFMessage1::TFMessage1(Session& session, QWidget* parent)
+    : GameScreen(session, parent, "TFMessage1", "QVX2_bg_dialog.jpg", {520, 280}) {
+    setWindowFlag(Qt::WindowStaysOnTopHint);
+    m_title = MakeLabel(this, "Label1", "", {24, 18, 472, 32}, 15, true);
+    m_text = MakeLabel(this, "Label2", "", {24, 58, 472, 150}, 11);
+    m_text->setWordWrap(true);
+    m_text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    auto* button = new ImageButton(session, this, "Button1", "Continue", {185, 218, 150, 36},
+                                   "QVX2_button_small.jpg", "QVX2_button_small_over.jpg");
+    connect(button, &ImageButton::clicked, this, &QDialog::accept);
+    auto* blind = new BlindLabel(session, this, "BlindButton1", "Continue", {24, 226, 120, 22});
+    connect(blind, &BlindLabel::clicked, this, &QDialog::accept);
+}
+
+void TFMessage1::setTexts(const QString& title, const QString& text) {
+    m_title->setText(title);
+    m_text->setText(text);
+    setAccessibleName(title);
+    setAccessibleDescription(text);
+}
+
+void TFMessage1::showModal(const QString& title, const QString& text) {
+    setTexts(title, text);
+    if (isVisible()) return;  // never stack a second display of the same dialog
+    run();
+}
+
+void TFMessage1::showInFront(const QString& title, const QString& text) {
+    setTexts(title, text);
+    if (!isVisible()) {
+        setModal(false);
+        show();
+    }
+    raise();
+    activateWindow();
+}
+
+void TFMessage1::changeEvent(QEvent* event) {
+    // The information dialog stays in front while it is up.
+    if (event->type() == QEvent::ActivationChange && isVisible() && !isActiveWindow())
+        QTimer::singleShot(0, this, [this] {
+            if (isVisible()) raise();
+        });
+    GameScreen::changeEvent(event);
+}
+
+}  // namespace qvx::ui

@@ -1,0 +1,161 @@
+#include "Client_StartScreen.h"
+
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QFrame>
+#include <QTextBrowser>
+#include <QUrl>
+
+#include "DialogService.h"
+#include "Session.h"
+#include "Sounds.h"
+#include "StartScreenTexts.h"
+#include "Widgets.h"
+
+namespace qvx::ui {
+
+TForm3::TForm3(Session& session, QWidget* parent)
+    : GameScreen(session, parent, "TForm3", "QVX2_bg_start.jpg") {
+    auto* pitch = MakeLabel(this, "Label1", kPitchText, {60, 250, 520, 150}, 13);
+    pitch->setWordWrap(true);
+    pitch->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    addButton(1, "Start a new game", 0, &TForm3::startNewGame);
+    addButton(2, "Continue a game", 1, nullptr)->setEnabled(false);
+    addButton(5, "Highscores", 2, nullptr)->setEnabled(false);
+    addButton(10, "Modify advantage deck", 3, nullptr)->setEnabled(false);
+    addButton(4, "Blind compatibility", 4, &TForm3::toggleBlindMode);
+    m_musicButton = addButton(6, kMusicOffLabel, 5, &TForm3::toggleMusicAndEffects, false);
+    addButton(7, "Credits", 6, &TForm3::showCredits);
+    addButton(8, "Visit our website", 7, &TForm3::visitWebsite);
+    addButton(3, "Exit game", 8, &TForm3::exitGame, false);
+
+    m_blindTopic = new BlindLabel(session, this, "BlindTopicLabel", "Blind compatibility mode: ON",
+                                  {60, 210, 300, 24});
+
+    m_credits = new QFrame(this);
+    m_credits->setObjectName("Panel1");
+    m_credits->setGeometry(108, 85, 560, 600);
+    m_credits->setStyleSheet(
+        "QFrame#Panel1 { background: #1b263b; border: 1px solid #778da9; border-radius: 10px; }");
+    MakeLabel(m_credits, "P1_Label1", "Credits", {24, 16, 300, 32}, 16, true);
+    m_creditsText = new QTextBrowser(m_credits);
+    m_creditsText->setObjectName("RichEdit1");
+    m_creditsText->setGeometry(24, 56, 512, 470);
+    m_creditsText->setReadOnly(true);
+    m_creditsText->setPlainText(kCreditsText);
+    auto* close = new ImageButton(session, m_credits, "P1_Button1", "Close", {205, 540, 150, 36},
+                                  "QVX2_button_small.jpg", "QVX2_button_small_over.jpg");
+    connect(close, &ImageButton::clicked, this, &TForm3::hideCredits);
+    auto* blindClose =
+        new BlindLabel(session, m_credits, "BlindButton4", "Close", {24, 546, 80, 22});
+    connect(blindClose, &BlindLabel::clicked, this, [this] {
+        this->session().sounds().PlayClick();
+        hideCredits();
+    });
+    m_credits->hide();
+}
+
+ImageButton* TForm3::addButton(int number, const QString& text, int row, void (TForm3::*handler)(),
+                               bool playsClick) {
+    const QRect place(690, 200 + row * 56, 280, 44);
+    auto* button = new ImageButton(session(), this, QString("Button%1").arg(number), text, place);
+    button->setPlaysClick(playsClick);
+    // The blind twins are numbered after the credits panel's close label.
+    auto* blind = new BlindLabel(session(), this, QString("BlindButton%1").arg(number + 4), text,
+                                 {470, place.y() + 10, 210, 24});
+    if (handler) {
+        connect(button, &ImageButton::clicked, this, handler);
+        connect(blind, &BlindLabel::clicked, this, [this, handler, playsClick] {
+            if (playsClick) session().sounds().PlayClick();
+            (this->*handler)();
+        });
+    } else {
+        blind->setEnabled(false);
+    }
+    return button;
+}
+
+void TForm3::addVersionLine(const QString& line) {
+    m_creditsText->setPlainText(m_creditsText->toPlainText() + "\n" + line);
+}
+
+void TForm3::startNewGame() {
+    Session& s = session();
+    Settings& settings = s.settings();
+    if (settings.SaveSlotNames[kRunningGameSlot] != kEmptySlotCaption) {
+        if (!s.dialogs().Ask(kRestartTitle, kRestartText)) return;
+        s.sounds().PlayClick();
+        settings.SaveSlotNames[kRunningGameSlot] = kEmptySlotCaption;
+    }
+    NewGameChoice choice;
+    GameState& gs = s.game();
+    gs.CurrentGame = 1;
+    ClearGame(gs);
+    if (!m_routes.chooseNewGame || !m_routes.chooseNewGame(choice)) return;
+
+    const Status started = StartNewGame(gs, s.catalogue(), settings, s.rng(), choice, s.dataDir());
+    if (!started) {
+        // A catalogue that cannot be read leaves the cleared game as it was: no office.
+        if (gs.RunningGameFlag != 1) {
+            s.dialogs().Inform("Error", QString::fromStdString(started.message()));
+            return;
+        }
+        s.dialogs().Inform("Error", "The new game could not be saved: " +
+                                        QString::fromStdString(started.message()));
+    }
+    if (m_routes.runOffice) m_routes.runOffice();
+}
+
+void TForm3::exitGame() {
+    m_credits->hide();
+    reject();
+}
+
+void TForm3::toggleBlindMode() {
+    Session& s = session();
+    if (!s.blindMode()) {
+        if (!s.dialogs().Ask(kBlindOnQuestionTitle, kBlindOnQuestionText)) return;
+        s.setBlindMode(true);
+        s.dialogs().Inform(kBlindOnTitle, kBlindOnText);
+    } else {
+        s.setBlindMode(false);
+        s.dialogs().Inform(kBlindOffTitle, kBlindOffText);
+    }
+}
+
+void TForm3::toggleMusicAndEffects() {
+    Session& s = session();
+    if (s.soundEffectsEnabled) {
+        m_musicButton->setText(kMusicOnLabel);
+        s.soundEffectsEnabled = false;
+        s.musicEnabled = false;
+        s.sounds().StopMusic();
+    } else {
+        m_musicButton->setText(kMusicOffLabel);
+        s.soundEffectsEnabled = true;
+        s.musicEnabled = true;
+        s.sounds().RestartMusic();
+    }
+    if (auto* blind = findChild<QLabel*>("BlindButton10")) blind->setText(m_musicButton->text());
+}
+
+void TForm3::showCredits() {
+    m_credits->show();
+    m_credits->raise();
+    m_creditsText->show();
+}
+
+void TForm3::hideCredits() {
+    m_credits->hide();
+}
+
+void TForm3::visitWebsite() {
+    const QString path = m_routes.manualPath ? m_routes.manualPath() : QString();
+    if (path.isEmpty() || !QFileInfo::exists(path) ||
+        !QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
+        session().dialogs().Inform("Error",
+                                   "The game's manual could not be opened in your web browser.");
+}
+
+}  // namespace qvx::ui

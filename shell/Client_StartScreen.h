@@ -1,0 +1,56 @@
+#pragma once
+// TForm3, the start screen: the pitch, the column of buttons, the credits panel, and the road
+// into a new game.
+#include <functional>
+
+#include "GameScreen.h"
+#include "NewGame.h"
+#include "SaveGame.h"
+
+class QFrame;
+class QLabel;
+class QTextBrowser;
+
+namespace qvx::ui {
+
+class ImageButton;
+
+// The screens the start screen leads to, wired by the program (and by tests).
+struct StartRoutes {
+    // The new game screen and, for a Custom scenario, the custom settings; false when left
+    // without confirming.
+    std::function<bool(NewGameChoice&)> chooseNewGame;
+    // The office, modal, for the running game.
+    std::function<void()> runOffice;
+    // The manual's address; empty when none can be found.
+    std::function<QString()> manualPath;
+};
+
+class TForm3 : public GameScreen {
+    Q_OBJECT
+  public:
+    TForm3(Session& session, QWidget* parent);
+    void setRoutes(StartRoutes routes) { m_routes = std::move(routes); }
+    // The credits text gets its version line once, at start-up.
+    void addVersionLine(const QString& line);
+
+    void startNewGame();
+    void exitGame();
+    void toggleBlindMode();
+    void toggleMusicAndEffects();
+    void showCredits();
+    void hideCredits();
+    void visitWebsite();
+
+  private:
+    ImageButton* addButton(int number, const QString& text, int row, void (TForm3::*handler)(),
+                           bool playsClick = true);
+
+    StartRoutes m_routes;
+    QFrame* m_credits;
+    QTextBrowser* m_creditsText;
+    ImageButton* m_musicButton = nullptr;
+    QLabel* m_blindTopic;
+};
+
+}  // namespace qvx::ui

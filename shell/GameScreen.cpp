@@ -1,0 +1,38 @@
+#include "GameScreen.h"
+
+#include <QApplication>
+#include <QScreen>
+
+#include "Widgets.h"
+
+namespace qvx::ui {
+
+GameScreen::GameScreen(Session& session, QWidget* parent, const QString& objectName,
+                       const QString& background, QSize size)
+    : QDialog(parent, Qt::FramelessWindowHint | Qt::Dialog), m_session(session) {
+    setObjectName(objectName);
+    setWindowTitle("Quovix 2");
+    setFixedSize(size);
+    setModal(true);
+    setStyleSheet("QDialog { background: #0d1b2a; }");
+    m_background = new PictureLabel(this, "Background", rect());
+    m_background->setPicture(background);
+    m_background->lower();
+}
+
+int GameScreen::run() {
+    if (QWidget* host = parentWidget(); host && host->isVisible()) {
+        const QRect area = host->geometry();
+        move(area.center() - rect().center());
+    } else if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        move(screen->geometry().center() - rect().center());
+    }
+    return exec();
+}
+
+bool GameScreen::anotherModalIsOpen() const {
+    const QWidget* modal = QApplication::activeModalWidget();
+    return modal && modal != this;
+}
+
+}  // namespace qvx::ui

@@ -1,0 +1,31 @@
+#pragma once
+// The frame every game window shares: borderless, captioned "Quovix 2", a fixed size on the
+// game's canvas, a background picture, created once and shown when needed.
+#include <QDialog>
+
+namespace qvx::ui {
+
+class Session;
+class PictureLabel;
+
+class GameScreen : public QDialog {
+    Q_OBJECT
+  public:
+    GameScreen(Session& session, QWidget* parent, const QString& objectName,
+               const QString& background, QSize size = {1024, 768});
+    Session& session() { return m_session; }
+
+    // Shows the screen modally, centred on the canvas; returns the dialog's result.
+    int run();
+
+  protected:
+    // True while a modal window other than this screen is open: timer ticks wait for it.
+    bool anotherModalIsOpen() const;
+    PictureLabel* backgroundPicture() const { return m_background; }
+
+  private:
+    Session& m_session;
+    PictureLabel* m_background;
+};
+
+}  // namespace qvx::ui

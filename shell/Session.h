@@ -1,0 +1,61 @@
+#pragma once
+// The process-wide game of the window program: the one game state, its catalogue, the player's
+// settings file, the game's random generator and the switches that are not stored. Screens take
+// the session they work on; the program owns one, tests make their own.
+#include <QObject>
+#include <filesystem>
+#include <memory>
+
+#include "Catalogue.h"
+#include "GameState.h"
+#include "Rng.h"
+#include "Settings.h"
+
+namespace qvx::ui {
+
+class DialogService;
+class Sounds;
+
+class Session : public QObject {
+    Q_OBJECT
+  public:
+    Session(std::filesystem::path dataDir, uint64_t seed);
+    ~Session() override;
+
+    GameState& game() { return *m_game; }
+    // A loaded game arrives as a fresh state; the old one is dropped only once the new is whole.
+    void replaceGame(std::unique_ptr<GameState> game) { m_game = std::move(game); }
+    Catalogue& catalogue() { return *m_catalogue; }
+    Settings& settings() { return m_settings; }
+    const Boosters& deck() const { return m_settings.Deck; }
+    Rng& rng() { return m_rng; }
+    const std::filesystem::path& dataDir() const { return m_dataDir; }
+
+    DialogService& dialogs() { return *m_dialogs; }
+    void setDialogs(DialogService* dialogs);
+    Sounds& sounds() { return *m_sounds; }
+    void setSounds(Sounds* sounds);
+
+    bool blindMode() const { return m_blindMode; }
+    void setBlindMode(bool on);
+    bool musicEnabled = true;
+    bool soundEffectsEnabled = true;
+
+  signals:
+    // Every blind-mode text twin that follows the switch listens to this.
+    void blindModeChanged(bool on);
+
+  private:
+    std::filesystem::path m_dataDir;
+    std::unique_ptr<GameState> m_game;
+    std::unique_ptr<Catalogue> m_catalogue;
+    Settings m_settings;
+    Rng m_rng;
+    std::unique_ptr<DialogService> m_silentDialogs;
+    std::unique_ptr<Sounds> m_silentSounds;
+    DialogService* m_dialogs;
+    Sounds* m_sounds;
+    bool m_blindMode = false;
+};
+
+}  // namespace qvx::ui

@@ -1,0 +1,143 @@
+#include "Widgets.h"
+
+#include <QEnterEvent>
+#include <QMouseEvent>
+
+#include "Pictures.h"
+#include "Session.h"
+#include "Sounds.h"
+
+namespace qvx::ui {
+
+PictureLabel::PictureLabel(QWidget* parent, const QString& objectName, const QRect& geometry)
+    : QLabel(parent) {
+    setObjectName(objectName);
+    if (!geometry.isNull()) setGeometry(geometry);
+    setScaledContents(true);
+}
+
+void PictureLabel::setPicture(const QString& name) {
+    if (name == m_picture) return;
+    m_picture = name;
+    setProperty("picture", name);
+    setPixmap(name.isEmpty() ? QPixmap() : Pictures::Get(name));
+}
+
+void PictureLabel::mouseReleaseEvent(QMouseEvent* event) {
+    if (!rect().contains(event->position().toPoint())) return;
+    if (event->button() == Qt::LeftButton) emit clicked();
+    if (event->button() == Qt::RightButton) emit rightClicked();
+}
+
+void PictureLabel::mouseDoubleClickEvent(QMouseEvent*) {
+    emit doubleClicked();
+}
+void PictureLabel::enterEvent(QEnterEvent*) {
+    emit entered();
+}
+void PictureLabel::leaveEvent(QEvent*) {
+    emit left();
+}
+
+ImageButton::ImageButton(Session& session, QWidget* parent, const QString& stem,
+                         const QString& text, const QRect& geometry, const QString& picture,
+                         const QString& hoverPicture)
+    : QLabel(parent), m_session(session) {
+    setObjectName(stem + "ActiveField");
+    setGeometry(geometry);
+    setScaledContents(true);
+    setPixmap(Pictures::Get(picture));
+    setCursor(Qt::PointingHandCursor);
+    m_over = new QLabel(this);
+    m_over->setObjectName(stem + "Over");
+    m_over->setGeometry(rect());
+    m_over->setScaledContents(true);
+    m_over->setPixmap(Pictures::Get(hoverPicture));
+    m_over->hide();
+    m_over->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_label = new QLabel(this);
+    m_label->setObjectName(stem + "Label");
+    m_label->setGeometry(rect());
+    m_label->setAlignment(Qt::AlignCenter);
+    m_label->setWordWrap(true);
+    m_label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_label->setStyleSheet("color: white; font-weight: bold; background: transparent;");
+    setText(text);
+}
+
+void ImageButton::setText(const QString& text) {
+    // "&&" is how the game writes a single "&" on a button.
+    const QString shown = QString(text).replace("&&", "&");
+    m_label->setText(shown);
+    setAccessibleName(shown);
+    setToolTip(QString());
+}
+
+QString ImageButton::text() const {
+    return m_label->text();
+}
+
+void ImageButton::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::EnabledChange) {
+        m_label->setStyleSheet(isEnabled()
+                                   ? "color: white; font-weight: bold; background: transparent;"
+                                   : "color: #6c7a89; font-weight: bold; background: transparent;");
+        if (!isEnabled()) m_over->hide();
+    }
+    QLabel::changeEvent(event);
+}
+
+void ImageButton::enterEvent(QEnterEvent*) {
+    if (isEnabled()) m_over->show();
+}
+
+void ImageButton::leaveEvent(QEvent*) {
+    m_over->hide();
+}
+
+void ImageButton::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) emit pressed();
+}
+
+void ImageButton::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) return;
+    emit released();
+    if (!rect().contains(event->position().toPoint())) return;
+    if (m_playsClick) m_session.sounds().PlayClick();
+    emit clicked();
+}
+
+BlindLabel::BlindLabel(Session& session, QWidget* parent, const QString& objectName,
+                       const QString& text, const QRect& geometry, bool followsSwitch)
+    : QLabel(QString(text).replace("&&", "&"), parent) {
+    setObjectName(objectName);
+    setGeometry(geometry);
+    setWordWrap(true);
+    setAccessibleName(this->text());
+    setStyleSheet(
+        "color: #ffe8a3; background: rgba(13,27,42,200); border: 1px solid #ffb703;"
+        "padding: 1px 3px;");
+    setCursor(Qt::PointingHandCursor);
+    setVisible(followsSwitch && session.blindMode());
+    if (followsSwitch) connect(&session, &Session::blindModeChanged, this, &QWidget::setVisible);
+}
+
+void BlindLabel::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked();
+}
+
+QLabel* MakeLabel(QWidget* parent, const QString& objectName, const QString& text,
+                  const QRect& geometry, int pointSize, bool bold) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(objectName);
+    label->setGeometry(geometry);
+    QFont font = label->font();
+    font.setPointSize(pointSize);
+    font.setBold(bold);
+    label->setFont(font);
+    label->setStyleSheet("color: white; background: transparent;");
+    return label;
+}
+
+}  // namespace qvx::ui

@@ -1,0 +1,61 @@
+#include "background.h"
+
+#include <QApplication>
+#include <cstdio>
+
+#include "Client_StartScreen.h"
+#include "DialogService.h"
+#include "Pictures.h"
+#include "Session.h"
+#include "Sounds.h"
+#include "StartScreenTexts.h"
+#include "Widgets.h"
+
+namespace qvx::ui {
+
+TFbackground::TFbackground(Session& session)
+    : QWidget(nullptr, Qt::FramelessWindowHint), m_session(session) {
+    setObjectName("TFbackground");
+    setWindowTitle("Quovix 2");
+    setStyleSheet("background: black;");
+    m_picture = new PictureLabel(this, "Image1");
+    m_picture->setScaledContents(false);
+    m_picture->setAlignment(Qt::AlignCenter);
+}
+
+void TFbackground::resizeEvent(QResizeEvent*) {
+    m_picture->setGeometry(rect());
+    const QPixmap& picture = Pictures::Get("QVX2_background.jpg");
+    m_picture->setPixmap(picture.scaled(size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+}
+
+void TFbackground::Startup(QSize screen) {
+    if (!m_displayMode.Set(this, RequestedDisplayMode(screen.width()), screen))
+        m_session.dialogs().InformLater(kDisplayModeErrorTitle, kDisplayModeErrorText);
+    if (m_startScreen) m_startScreen->addVersionLine(kVersionLine);
+    m_session.setBlindMode(false);
+
+    SettingsLoad loaded = LoadSettings(m_session.dataDir());
+    if (!loaded.repaired.empty())
+        std::fprintf(stderr, "SaveGameData.str: %s\n", loaded.repaired.c_str());
+    m_session.settings() = std::move(loaded.settings);
+    m_session.settings().StartCounter += 1;
+
+    m_session.sounds().StartTimers();
+    m_session.musicEnabled = true;
+    m_session.soundEffectsEnabled = true;
+
+    if (m_startScreen) m_startScreen->run();
+    Shutdown();
+}
+
+void TFbackground::Shutdown() {
+    if (Status saved = SaveSettings(m_session.settings(), m_session.dataDir()); !saved) {
+        // The slot captions would be lost with the file: say so before the program ends.
+        m_session.dialogs().Inform("Error", QString::fromStdString(saved.message()));
+    }
+    m_displayMode.Restore();
+    close();
+}
+
+}  // namespace qvx::ui

@@ -1,0 +1,130 @@
+#include <gtest/gtest.h>
+
+#include "Client_StartScreen.h"
+#include "SaveGame.h"
+#include "UiTestSupport.h"
+#include "Widgets.h"
+
+namespace qvx::test {
+namespace {
+
+using ui::TForm3;
+
+struct StartScreenTest : ::testing::Test {
+    UiSession ui;
+    TForm3 screen{ui.session, nullptr};
+    int officeRuns = 0;
+    int choices = 0;
+
+    void SetUp() override {
+        ui::StartRoutes routes;
+        routes.chooseNewGame = [this](NewGameChoice& choice) {
+            ++choices;
+            choice.scenario = 1;
+            choice.logo = 7;
+            choice.name = "Test TV";
+            return true;
+        };
+        routes.runOffice = [this] { ++officeRuns; };
+        screen.setRoutes(routes);
+    }
+};
+
+TEST_F(StartScreenTest, NewGameGoesFromTheChoiceIntoTheOfficeWithSlotZeroSaved) {
+    screen.startNewGame();
+    EXPECT_EQ(choices, 1);
+    EXPECT_EQ(officeRuns, 1);
+    EXPECT_TRUE(ui.dialogs.shown.empty());
+    const GameState& gs = ui.session.game();
+    EXPECT_EQ(gs.PlayerChannel, 3);  // logo 7 is Green
+    EXPECT_EQ(gs.ChannelNames[3], "Test TV");
+    EXPECT_EQ(ui.session.settings().SaveSlotNames[0], "Running Game");
+    EXPECT_TRUE(std::filesystem::exists(ui.dir.path() / "QVX2_SAVEGAME_0.int"));
+}
+
+TEST_F(StartScreenTest, RestartAnsweredNoLeavesTheRunningGameAndSlotZeroAlone) {
+    screen.startNewGame();
+    const auto before = std::filesystem::last_write_time(ui.dir.path() / "QVX2_SAVEGAME_0.int");
+    const std::string name = ui.session.game().ChannelNames[3];
+    ui.dialogs.answers = {false};
+    screen.startNewGame();
+    ASSERT_EQ(ui.dialogs.shown.size(), 1u);
+    EXPECT_EQ(ui.dialogs.shown[0].title, "Restart game?");
+    EXPECT_EQ(choices, 1);
+    EXPECT_EQ(officeRuns, 1);
+    EXPECT_EQ(ui.session.settings().SaveSlotNames[0], "Running Game");
+    EXPECT_EQ(ui.session.game().ChannelNames[3], name);
+    EXPECT_EQ(std::filesystem::last_write_time(ui.dir.path() / "QVX2_SAVEGAME_0.int"), before);
+}
+
+TEST_F(StartScreenTest, CancelledNewGameLeavesSlotZeroEmptyAfterTheRestartYes) {
+    screen.startNewGame();
+    ui::StartRoutes routes;
+    routes.chooseNewGame = [](NewGameChoice&) { return false; };
+    routes.runOffice = [this] { ++officeRuns; };
+    screen.setRoutes(routes);
+    ui.dialogs.answers = {true};
+    screen.startNewGame();
+    EXPECT_EQ(ui.session.settings().SaveSlotNames[0], "Empty slot");
+    EXPECT_EQ(officeRuns, 1);
+    EXPECT_EQ(ui.sounds.Count("click"), 1);  // the Yes answer's click
+}
+
+TEST_F(StartScreenTest, UnreadableCatalogueShowsWhyAndOpensNoOffice) {
+    std::filesystem::remove(ui.dir.path() / "QVX2_Movies.int");
+    screen.startNewGame();
+    EXPECT_EQ(officeRuns, 0);
+    ASSERT_EQ(ui.dialogs.shown.size(), 1u);
+    EXPECT_EQ(ui.dialogs.shown[0].title, "Error");
+    EXPECT_NE(ui.dialogs.shown[0].text.find("QVX2_Movies.int"), std::string::npos);
+    EXPECT_EQ(ui.session.settings().SaveSlotNames[0], "Empty slot");
+    EXPECT_FALSE(std::filesystem::exists(ui.dir.path() / "QVX2_SAVEGAME_0.int"));
+}
+
+TEST_F(StartScreenTest, BlindModeTwiceAsksOnceThenOnlyInforms) {
+    auto* blindLabel = Child(&screen, "BlindTopicLabel");
+    screen.show();
+    ui.dialogs.answers = {true};
+    screen.toggleBlindMode();
+    EXPECT_TRUE(ui.session.blindMode());
+    EXPECT_TRUE(blindLabel->isVisible());
+    screen.toggleBlindMode();
+    EXPECT_FALSE(ui.session.blindMode());
+    EXPECT_FALSE(blindLabel->isVisible());
+    const std::vector<std::string> expected = {"Blind compatibility mode", "Compatibility mode: ON",
+                                               "Compatibility mode: OFF"};
+    EXPECT_EQ(ui.dialogs.Titles(), expected);
+    EXPECT_EQ(ui.dialogs.shown[0].kind, "ask");
+    EXPECT_EQ(ui.dialogs.shown[2].kind, "inform");
+}
+
+TEST_F(StartScreenTest, BlindModeQuestionAnsweredNoChangesNothing) {
+    ui.dialogs.answers = {false};
+    screen.toggleBlindMode();
+    EXPECT_FALSE(ui.session.blindMode());
+    EXPECT_EQ(ui.dialogs.shown.size(), 1u);
+}
+
+TEST_F(StartScreenTest, MusicSwitchFlipsBothFlagsAndItsLabelWithoutAClick) {
+    auto* button = Child<ui::ImageButton>(&screen, "Button6ActiveField");
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(button->text().toStdString(), "Turn music & SFX off");
+    screen.toggleMusicAndEffects();
+    EXPECT_FALSE(ui.session.musicEnabled);
+    EXPECT_FALSE(ui.session.soundEffectsEnabled);
+    EXPECT_EQ(button->text().toStdString(), "Turn music & SFX on");
+    screen.toggleMusicAndEffects();
+    EXPECT_TRUE(ui.session.musicEnabled);
+    EXPECT_EQ(button->text().toStdString(), "Turn music & SFX off");
+    const std::vector<std::string> expected = {"stopmusic", "restartmusic"};
+    EXPECT_EQ(ui.sounds.played, expected);
+}
+
+TEST_F(StartScreenTest, ScreensOfLaterWorkAreShownDisabled) {
+    for (const char* name : {"Button2ActiveField", "Button5ActiveField", "Button10ActiveField"})
+        EXPECT_FALSE(Child(&screen, name)->isEnabled()) << name;
+    EXPECT_TRUE(Child(&screen, "Button1ActiveField")->isEnabled());
+}
+
+}  // namespace
+}  // namespace qvx::test
