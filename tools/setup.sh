@@ -50,4 +50,6 @@ qvx_build_quietly() {
 qvx_generate_game_data() {
     mkdir -p "$QVX_GAME"
     "$QVX_BUILD/tools/content/quovix-content" generate --out "$QVX_GAME" "$@"
+    # The start screen's "Visit our website" opens the manual beside the game's data.
+    cp "$QVX_ROOT/docs/manual.html" "$QVX_GAME/manual.html"
 }
