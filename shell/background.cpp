@@ -37,7 +37,7 @@ void TFbackground::Startup(QSize screen) {
 
     SettingsLoad loaded = LoadSettings(m_session.dataDir());
     if (!loaded.repaired.empty())
-        std::fprintf(stderr, "SaveGameData.str: %s\n", loaded.repaired.c_str());
+        std::fprintf(stderr, "%s\n", loaded.repaired.c_str());
     m_session.settings() = std::move(loaded.settings);
     m_session.settings().StartCounter += 1;
 

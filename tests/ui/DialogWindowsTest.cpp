@@ -1,0 +1,74 @@
+#include <gtest/gtest.h>
+
+#include <QTest>
+#include <QTimer>
+
+#include "Client_FMessage1.h"
+#include "Client_FMessage2.h"
+#include "DisplayMode.h"
+#include "UiTestSupport.h"
+
+namespace qvx::test {
+namespace {
+
+// These answer the real nested dialogs: the answer is scheduled before the dialog opens.
+struct DialogWindowsTest : ::testing::Test {
+    UiSession ui;
+    ui::TFMessage2 question{ui.session, nullptr};
+
+    void AnswerWith(const char* button) {
+        QTimer::singleShot(0, &question, [this, button] {
+            QTest::mouseClick(Child(&question, button), Qt::LeftButton);
+        });
+    }
+};
+
+TEST_F(DialogWindowsTest, YesAndNoSetTheAnswerAndPlayTheClick) {
+    AnswerWith("Button1ActiveField");
+    EXPECT_TRUE(question.ask("Title", "Text"));
+    EXPECT_EQ(question.dialogAnswer(), 1);
+    AnswerWith("Button2ActiveField");
+    EXPECT_FALSE(question.ask("Title", "Text"));
+    EXPECT_EQ(question.dialogAnswer(), 2);
+    EXPECT_EQ(ui.sounds.Count("click"), 2);
+    EXPECT_EQ(TextOf(&question, "Label1"), "Title");
+}
+
+TEST_F(DialogWindowsTest, ClosingTheQuestionAnyOtherWayCountsAsNo) {
+    AnswerWith("Button1ActiveField");
+    question.ask("First", "Yes this time");
+    QTimer::singleShot(0, &question, [this] { question.close(); });
+    EXPECT_FALSE(question.ask("Second", "Closed"));
+    EXPECT_EQ(question.dialogAnswer(), 0);
+}
+
+TEST_F(DialogWindowsTest, ASecondMessageWhileTheFirstIsUpOnlyReplacesItsTexts) {
+    ui::TFMessage1 information(ui.session, nullptr);
+    information.showInFront("Error", "First");
+    ASSERT_TRUE(information.isVisible());
+    information.showModal("N/A", "Second");  // returns at once: no second display
+    EXPECT_EQ(TextOf(&information, "Label1"), "N/A");
+    EXPECT_EQ(TextOf(&information, "Label2"), "Second");
+    QTest::mouseClick(Child(&information, "Button1ActiveField"), Qt::LeftButton);
+    EXPECT_FALSE(information.isVisible());
+}
+
+TEST(DisplayModeTest, RequestedModeFollowsTheDesktopWidth) {
+    EXPECT_EQ(ui::RequestedDisplayMode(1440), QSize(1440, 900));
+    EXPECT_EQ(ui::RequestedDisplayMode(1439), QSize(1024, 768));
+    EXPECT_EQ(ui::RequestedDisplayMode(1920), QSize(1440, 900));
+}
+
+TEST(DisplayModeTest, FailsOnlyBelowTheSmallestCanvasAndRestoresTheDesktop) {
+    ui::DisplayMode mode;
+    EXPECT_TRUE(mode.Set(nullptr, {1024, 768}, {1024, 768}));
+    EXPECT_FALSE(mode.Set(nullptr, {1024, 768}, {1000, 768}));
+    EXPECT_TRUE(mode.Set(nullptr, {1440, 900}, {1920, 1080}));
+    EXPECT_EQ(mode.canvas(), QSize(1440, 900));
+    mode.Restore();
+    EXPECT_EQ(mode.canvas(), QSize(1920, 1080));
+    EXPECT_EQ(mode.desktop(), QSize(1920, 1080));
+}
+
+}  // namespace
+}  // namespace qvx::test
