@@ -66,4 +66,12 @@ DayLogs OpenPlanningPhase(GameState& gs, const Catalogue& cat, Settings& setting
     return day;
 }
 
+void RestoreDayLogs(GameState& gs, const DayLogs& day) {
+    for (int c = 1; c <= kChannels; ++c) {
+        const auto& lines = day.lines[c];
+        for (size_t i = 0; i < lines.size() && i < kLogLines; ++i)
+            gs.GameLog[c][static_cast<int>(i) + 1] = lines[i];
+    }
+}
+
 }  // namespace qvx

@@ -27,4 +27,8 @@ struct DayLogs {
 DayLogs OpenPlanningPhase(GameState& gs, const Catalogue& cat, Settings& settings,
                           const std::filesystem::path& dir, int autosaveSlot);
 
+// Puts the day's lines back into the logs, in order from line 1, for the day summary to show
+// (it empties the logs when it closes).
+void RestoreDayLogs(GameState& gs, const DayLogs& day);
+
 }  // namespace qvx

@@ -95,6 +95,15 @@ TEST_F(NextPlanningPhase, ClearsNewsShowsAndHandsTheLogsOver) {
         EXPECT_TRUE(w.Lines(c).empty()) << c;
     }
     EXPECT_EQ(w.gs.ActionJournal[1][1], JournalEntry{});
+
+    // The summary gets them back packed from line 1, the blank gap gone, "&" left as stored.
+    w.gs.GameLog[2][2] = "* Bill && Ben";
+    DayLogs back = day;
+    back.lines[2].push_back("* Bill & Ben");
+    RestoreDayLogs(w.gs, back);
+    EXPECT_EQ(w.gs.GameLog[2][2], "second");
+    EXPECT_EQ(w.gs.GameLog[2][3], "* Bill & Ben");
+    EXPECT_EQ(w.Lines(1).size(), 0u);
 }
 
 TEST_F(NextPlanningPhase, OnlyTheEndOfTheGameFreesTheRunningGameSlot) {
