@@ -9,6 +9,7 @@
 
 #include "CatalogueCsv.h"
 #include "Generator.h"
+#include "pictures/Pictures.h"
 
 namespace qvx::content {
 
@@ -21,8 +22,9 @@ constexpr const char* kUsage =
     "quovix-content builds the catalogue files Quovix 2 reads.\n"
     "\n"
     "  quovix-content generate --out DIR [--seed N]\n"
-    "      Invent the standard and the custom catalogue set into DIR (created when missing)\n"
-    "      and, when DIR has none yet, a fresh SaveGameData.str. Prints a JSON summary.\n"
+    "      Invent the standard and the custom catalogue set into DIR (created when missing),\n"
+    "      draw every picture of the game there and, when DIR has none yet, write a fresh\n"
+    "      SaveGameData.str. Prints a JSON summary.\n"
     "      The same seed (default 1) always gives the same files.\n"
     "  quovix-content export-catalogue --dir DIR --set standard|custom --out CSVDIR\n"
     "      Write a set as movies.csv, ads.csv and news.csv for editing in a spreadsheet.\n"
@@ -80,6 +82,17 @@ std::optional<CatalogueSet> ParseSet(std::string_view text) {
     return std::nullopt;
 }
 
+// Adds the pictures to the catalogue summary as one more member of its JSON object.
+std::string WithPictures(std::string summary, const std::vector<std::string>& pictureNames) {
+    const size_t close = summary.rfind('}');
+    if (close == std::string::npos) return summary;
+    size_t end = close;
+    while (end > 0 && (summary[end - 1] == '\n' || summary[end - 1] == ' '))
+        --end;
+    return summary.substr(0, end) +
+           ",\n  \"pictures\": " + pictures::PicturesSummaryJson(pictureNames) + "\n}\n";
+}
+
 std::optional<uint64_t> ParseSeed(std::string_view text) {
     uint64_t seed = 0;
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), seed);
@@ -132,7 +145,11 @@ int RunContentTool(std::span<const std::string> args, std::ostream& out, std::os
         if (Status s = GenerateCatalogueFiles(options.at("--out"), seed, summary); !s) {
             return fileError(s);
         }
-        out << summary;
+        std::vector<std::string> pictureNames;
+        if (Status s = pictures::GeneratePictures(options.at("--out"), seed, pictureNames); !s) {
+            return fileError(s);
+        }
+        out << WithPictures(summary, pictureNames);
         return 0;
     }
 
