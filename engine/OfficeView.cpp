@@ -122,4 +122,13 @@ TurnWarning EndTurnWarning(const GameState& gs) {
     return TurnWarning::None;
 }
 
+OfficeOutcome CheatMoneyInOffice(GameState& gs, int32_t amount) {
+    const OfficeOutcome outcome = CheatMoney(gs, amount);
+    if (outcome == OfficeOutcome::Done && gs.GameInfo[Info::kPhase] == Info::kPhaseBroadcasting) {
+        int32_t& result = gs.Channel[gs.PlayerChannel][Ch::kMoneyAfterDay];
+        result = SaturateToInt32(int64_t{result} + amount);
+    }
+    return outcome;
+}
+
 }  // namespace qvx

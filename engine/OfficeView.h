@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "GameState.h"
+#include "Office.h"
 
 namespace qvx {
 
@@ -141,5 +142,9 @@ std::vector<Contact> FillContacts(const GameState& gs);
 // three news asks "No news?" and then skips the ad question.
 enum class TurnWarning { None, NoNews, NoAds };
 TurnWarning EndTurnWarning(const GameState& gs);
+
+// The cheat panel's money (CheatMoney). During the playback the money on show is the morning's
+// and the day's result, waiting for midnight, replaces it then: the cheat goes into both.
+OfficeOutcome CheatMoneyInOffice(GameState& gs, int32_t amount);
 
 }  // namespace qvx

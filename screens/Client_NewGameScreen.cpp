@@ -1,0 +1,273 @@
+#include "Client_NewGameScreen.h"
+
+#include <QFrame>
+#include <QLineEdit>
+
+#include "Boosters.h"
+#include "Client_CustomGame.h"
+#include "DialogService.h"
+#include "Scenarios.h"
+#include "Session.h"
+#include "Sounds.h"
+#include "TextCodec.h"
+#include "Widgets.h"
+
+namespace qvx::ui {
+
+namespace {
+
+constexpr const char* kNamePrompt = "Please give your TV company a meaningful name:";
+constexpr const char* kExpertTitle = "Expert mode";
+constexpr const char* kTweakedTitle = "Tweaked mode";
+constexpr const char* kDifficultQuestion =
+    "You have selected a difficult and advanced game mode. Do you really wish to play this "
+    "scenario?";
+constexpr const char* kEmptyDeckPlace = "Empty";
+
+constexpr const char* kAccent = "#ffb703";
+constexpr const char* kSoftWhite = "#dde6f0";
+constexpr const char* kMuted = "#8fa3bf";
+
+QFrame* MakePanel(QWidget* parent, const QString& name, const QRect& place) {
+    auto* panel = new QFrame(parent);
+    panel->setObjectName(name);
+    panel->setGeometry(place);
+    panel->setStyleSheet(QString("QFrame#%1 { background: rgba(17, 28, 46, 225);"
+                                 " border: 1px solid #778da9; border-radius: 10px; }")
+                             .arg(name));
+    return panel;
+}
+
+QLabel* MakeCaption(QWidget* parent, const QString& name, const QString& text, const QRect& place) {
+    QLabel* caption = MakeLabel(parent, name, text, place, 13, true);
+    caption->setStyleSheet(QString("color: %1; background: transparent;").arg(kAccent));
+    return caption;
+}
+
+void SetColour(QLabel* label, const char* colour) {
+    label->setStyleSheet(QString("color: %1; background: transparent;").arg(colour));
+}
+
+}  // namespace
+
+QValidator::State CompanyNameValidator::validate(QString& input, int&) const {
+    for (const QChar ch : input) {
+        // A tab or line break pasted into the field would be stored invisibly in the name.
+        if (ch.category() == QChar::Other_Control) return Invalid;
+    }
+    const std::string utf8 = input.toStdString();
+    if (!FitsCp1252(utf8)) return Invalid;
+    if (Utf8ToCp1252(utf8).size() > kMaxRecordText) return Invalid;
+    return Acceptable;
+}
+
+TForm6::TForm6(Session& session, QWidget* parent)
+    : GameScreen(session, parent, "TForm6", "QVX2_bg_newgame.jpg") {
+    buildScenarioPanel();
+    buildLogoPanel();
+    buildDeckColumn();
+    buildNamePanel();
+    buildBottomButtons();
+    prepare();
+}
+
+void TForm6::addButton(QWidget* parent, int number, const QString& text, const QString& blindText,
+                       const QRect& place, const QRect& blindPlace, void (TForm6::*handler)(),
+                       bool small) {
+    const QString stem = QString("Button%1").arg(number);
+    auto* button = small ? new ImageButton(session(), parent, stem, text, place,
+                                           "QVX2_button_small.jpg", "QVX2_button_small_over.jpg")
+                         : new ImageButton(session(), parent, stem, text, place);
+    connect(button, &ImageButton::clicked, this, handler);
+    auto* blind = new BlindLabel(session(), parent, QString("BlindButton%1").arg(number), blindText,
+                                 blindPlace);
+    connect(blind, &BlindLabel::clicked, this, [this, handler] {
+        session().sounds().PlayClick();
+        (this->*handler)();
+    });
+}
+
+void TForm6::buildScenarioPanel() {
+    QFrame* panel = MakePanel(this, "ScenarioPanel", {20, 20, 540, 500});
+    MakeCaption(panel, "ScenarioCaption", "Scenario", {16, 12, 300, 26});
+    m_scenarioPicture = new PictureLabel(panel, "Image1", {16, 86, 320, 240});
+
+    m_title = MakeLabel(panel, "Label5", "", {16, 44, 508, 32}, 16, true);
+    m_title->setWordWrap(true);
+    m_title->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_goal = MakeLabel(panel, "Label10", "", {352, 86, 172, 72}, 12);
+    m_goal->setWordWrap(true);
+    m_goal->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    SetColour(m_goal, kAccent);
+
+    // The blind twins say what they step, since both panels have a Previous and a Next.
+    addButton(panel, 2, "Previous", "Previous scenario", {365, 242, 150, 36}, {352, 168, 172, 22},
+              &TForm6::previousScenario);
+    addButton(panel, 3, "Next", "Next scenario", {365, 288, 150, 36}, {352, 196, 172, 22},
+              &TForm6::nextScenario);
+    m_blindTitle = new BlindLabel(session(), panel, "BlindLabel5", "", {16, 334, 320, 22});
+
+    // The descriptions are paragraphs of several sentences: they get the panel's whole width.
+    m_description = MakeLabel(panel, "Label6", "", {16, 366, 508, 120}, 12);
+    m_description->setWordWrap(true);
+    m_description->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    SetColour(m_description, kSoftWhite);
+}
+
+void TForm6::buildLogoPanel() {
+    QFrame* panel = MakePanel(this, "LogoPanel", {576, 20, 220, 500});
+    MakeCaption(panel, "LogoCaption", "Company logo", {12, 12, 196, 26});
+    m_logoPicture = new PictureLabel(panel, "Image2", {10, 46, 200, 200});
+    m_logoCaption = MakeLabel(panel, "Label8", "", {10, 254, 200, 26}, 12, true);
+    m_logoCaption->setAlignment(Qt::AlignCenter);
+
+    addButton(panel, 6, "Previous", "Previous logo", {35, 296, 150, 36}, {10, 394, 200, 22},
+              &TForm6::previousLogo);
+    addButton(panel, 7, "Next", "Next logo", {35, 342, 150, 36}, {10, 420, 200, 22},
+              &TForm6::nextLogo);
+    m_blindLogo = new BlindLabel(session(), panel, "BlindLabel8", "", {10, 446, 200, 22});
+}
+
+void TForm6::buildDeckColumn() {
+    QFrame* panel = MakePanel(this, "DeckPanel", {812, 20, 192, 500});
+    MakeCaption(panel, "DeckCaption", "Advantage deck", {12, 12, 172, 26});
+    for (int k = 0; k < kBoosterSlots; ++k) {
+        const int y = 48 + k * 88;
+        m_deckPictures[k] = new PictureLabel(panel, QString("Deck%1").arg(k + 1), {12, y, 60, 80});
+        m_deckNames[k] = MakeLabel(panel, QString("DeckName%1").arg(k + 1), "", {80, y, 104, 80});
+        m_deckNames[k]->setWordWrap(true);
+        m_deckNames[k]->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    }
+}
+
+void TForm6::buildNamePanel() {
+    QFrame* panel = MakePanel(this, "NamePanel", {20, 536, 984, 124});
+    MakeLabel(panel, "Label1", kNamePrompt, {20, 14, 944, 26}, 12, true);
+    m_name = new QLineEdit(panel);
+    m_name->setObjectName("Edit1");
+    m_name->setGeometry(20, 52, 600, 40);
+    QFont font = m_name->font();
+    font.setPointSize(13);
+    m_name->setFont(font);
+    m_name->setAccessibleName(kNamePrompt);
+    // Every character the code page holds is one byte, so this stops typing at the record's
+    // limit and cuts a long paste to fit; the validator refuses what the code page lacks.
+    m_name->setMaxLength(static_cast<int>(kMaxRecordText));
+    m_name->setValidator(new CompanyNameValidator(m_name));
+}
+
+void TForm6::buildBottomButtons() {
+    addButton(this, 10, "Back", "Back", {428, 690, 280, 44}, {20, 700, 180, 24}, &TForm6::back,
+              false);
+    addButton(this, 11, "Continue", "Continue", {724, 690, 280, 44}, {210, 700, 180, 24},
+              &TForm6::confirm, false);
+}
+
+void TForm6::prepare() {
+    m_scenario = 1;
+    m_logo = 1;
+    m_name->clear();
+    showScenario();
+    showLogo();
+    showDeck();
+    m_name->setFocus();
+}
+
+NewGameChoice TForm6::choice() const {
+    NewGameChoice chosen;
+    chosen.scenario = m_scenario;
+    chosen.logo = m_logo;
+    // Blanks around a name are slips of the keyboard, not part of it.
+    chosen.name = m_name->text().trimmed().toStdString();
+    return chosen;
+}
+
+void TForm6::previousScenario() {
+    m_scenario = StepCyclic(m_scenario, -1, kScenarios);
+    showScenario();
+}
+
+void TForm6::nextScenario() {
+    m_scenario = StepCyclic(m_scenario, 1, kScenarios);
+    showScenario();
+}
+
+void TForm6::previousLogo() {
+    m_logo = StepCyclic(m_logo, -1, kLogoCount);
+    showLogo();
+}
+
+void TForm6::nextLogo() {
+    m_logo = StepCyclic(m_logo, 1, kLogoCount);
+    showLogo();
+}
+
+void TForm6::back() {
+    reject();
+}
+
+void TForm6::confirm() {
+    const int32_t kind = ScenarioKind(m_scenario);
+    if (kind == Kind::kExpert || kind == Kind::kTweaked) {
+        const QString title = kind == Kind::kExpert ? kExpertTitle : kTweakedTitle;
+        if (!session().dialogs().Ask(title, kDifficultQuestion)) return;
+    }
+    accept();
+}
+
+void TForm6::showScenario() {
+    const QString title = QString::fromStdString(ScenarioTitle(m_scenario));
+    m_title->setText(title);
+    m_goal->setText(QString::fromStdString(ScenarioGoal(m_scenario)));
+    m_description->setText(QString::fromStdString(ScenarioDescription(m_scenario)));
+    m_scenarioPicture->setPicture(QString::fromStdString(ScenarioPicture(m_scenario)));
+    m_scenarioPicture->setAccessibleName(title);
+    m_blindTitle->setText(title);
+    m_blindTitle->setAccessibleName(title);
+}
+
+void TForm6::showLogo() {
+    const QString caption = LogoColourCaption(m_logo);
+    m_logoCaption->setText(caption);
+    m_logoPicture->setPicture(QString::fromStdString(LogoPicture(m_logo)));
+    m_logoPicture->setAccessibleName(caption);
+    m_blindLogo->setText(caption);
+    m_blindLogo->setAccessibleName(caption);
+    // What an empty field will give, in the field itself.
+    m_name->setPlaceholderText(DefaultChannelName(m_logo));
+}
+
+void TForm6::showDeck() {
+    const Boosters& deck = session().settings().Deck;
+    for (int k = 0; k < kBoosterSlots; ++k) {
+        PictureLabel* picture = m_deckPictures[k];
+        QLabel* name = m_deckNames[k];
+        const BoosterCard* card = FindBoosterCard(deck.ActiveBoosters[k + 1]);
+        if (card) {
+            picture->setPicture(QString::fromStdString(BoosterPicture(*card)));
+            picture->setStyleSheet(QString());
+            name->setText(card->name);
+            SetColour(name, "white");
+        } else {
+            picture->setPicture(QString());
+            picture->setStyleSheet("border: 2px dashed #415a77; border-radius: 6px;");
+            name->setText(kEmptyDeckPlace);
+            SetColour(name, kMuted);
+        }
+        picture->setAccessibleName(name->text());
+    }
+}
+
+bool ChooseNewGame(TForm6& newGame, TForm25& customGame, NewGameChoice& choice) {
+    newGame.prepare();
+    if (newGame.run() != QDialog::Accepted) return false;
+    choice = newGame.choice();
+    if (ScenarioKind(choice.scenario) == Kind::kCustom) {
+        customGame.prepare();
+        customGame.run();
+        choice.custom = customGame.settings();
+    }
+    return true;
+}
+
+}  // namespace qvx::ui

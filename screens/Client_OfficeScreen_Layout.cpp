@@ -1,0 +1,305 @@
+// The office's controls and where they sit: a top bar with logo, money, date and clock; the TV
+// in its bezel with the watch and Play/Pause buttons beneath; the figures of the hour beside it;
+// the five faces down the right edge; the ten main buttons in two rows at the bottom; and the
+// phone, the cheats and the two hover popups, hidden until wanted.
+#include <QFrame>
+#include <QListWidget>
+
+#include "Client_OfficeScreen.h"
+#include "Client_OfficeScreen_Style.h"
+#include "Session.h"
+#include "Sounds.h"
+#include "Widgets.h"
+
+namespace qvx::ui {
+
+using namespace office;
+
+namespace {
+
+QFrame* MakePanel(QWidget* parent, const QString& name, const QRect& place, const QString& style) {
+    auto* panel = new QFrame(parent);
+    panel->setObjectName(name);
+    panel->setGeometry(place);
+    panel->setStyleSheet(style);
+    return panel;
+}
+
+QLabel* StyledLabel(QWidget* parent, const QString& name, const QString& text, const QRect& place,
+                    int pointSize, const char* colour, bool bold = false) {
+    QLabel* label = MakeLabel(parent, name, text, place, pointSize, bold);
+    label->setStyleSheet(TextStyle(colour, bold));
+    return label;
+}
+
+PictureLabel* MakePicture(QWidget* parent, const QString& name, const QRect& place,
+                          const QString& picture, const QString& accessible) {
+    auto* label = new PictureLabel(parent, name, place);
+    label->setPicture(picture);
+    label->setAccessibleName(accessible);
+    return label;
+}
+
+}  // namespace
+
+void TForm7::buildTopBar() {
+    MakePanel(this, "TopBar", {0, 0, 1024, 84},
+              "QFrame#TopBar { background: rgba(6, 12, 24, 215);"
+              " border-bottom: 1px solid #415a77; }");
+    m_logo = MakePicture(this, "Image4", {24, 10, 64, 64}, QString(), "Company logo");
+    m_money = StyledLabel(this, "Label1", " ", {104, 8, 360, 40}, 20, kWhite, true);
+    m_bankrupt = StyledLabel(this, "Bankrupt_Label", OfficeText::kBankruptLabel, {104, 48, 150, 26},
+                             13, kWarningRed, true);
+    m_bankrupt->hide();
+    m_channelText = new BlindLabel(session(), this, "BlindLabel22", " ", {264, 50, 190, 24});
+
+    m_date = StyledLabel(this, "Label17", QString(), {450, 14, 370, 30}, 14, kWhite);
+    m_date->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    auto* name = StyledLabel(this, "ViewedName", QString(), {450, 46, 370, 24}, 11, kMuted);
+    name->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_clock = StyledLabel(this, "Label6", QString(), {830, 8, 140, 50}, 28, kWhite, true);
+    m_clock->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_clockSuffix = StyledLabel(this, "Label20", QString(), {974, 26, 44, 28}, 13, kBlinkYellow);
+
+    // The cheats hide behind an invisible spot in the corner.
+    m_cheatSpot = new PictureLabel(this, "Image1", {0, 0, 17, 17});
+    m_cheatSpot->setStyleSheet("background: transparent;");
+    connect(m_cheatSpot, &PictureLabel::doubleClicked, this, &TForm7::showCheats);
+}
+
+void TForm7::buildTv() {
+    auto* bezel = MakePanel(this, "TvBezel", {24, 100, 432, 336},
+                            "QFrame#TvBezel { background: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
+                            " stop:0 #34476a, stop:1 #141d2e); border: 2px solid #5b7399;"
+                            " border-radius: 18px; }");
+    auto* well = MakePanel(bezel, "TvWell", {20, 20, 392, 296},
+                           "QFrame#TvWell { background: #05080d; border-radius: 6px; }");
+    m_tvOff = MakePicture(well, "TVOff", {4, 4, 384, 288}, "QVX2_tv_off.jpg", "TV switched off");
+    m_tvBox = MakePanel(well, "GroupBox_TVScreen", {4, 4, 384, 288},
+                        "QFrame#GroupBox_TVScreen { background: black; }");
+    m_tv = MakePicture(m_tvBox, "TVScreen", {0, 0, 384, 288}, QString(), "TV screen");
+    m_tv->setAccessibleDescription("Hover or, in blind mode, click for the figures of the hour");
+    connect(m_tv, &PictureLabel::entered, this, &TForm7::tvEntered);
+    connect(m_tv, &PictureLabel::left, this, &TForm7::tvLeft);
+    connect(m_tv, &PictureLabel::clicked, this, &TForm7::tvClicked);
+    connect(m_tv, &PictureLabel::rightClicked, this, &TForm7::tvClicked);
+    m_tvBox->hide();
+
+    auto* stats = MakePanel(this, "StatsPanel", {476, 100, 420, 184}, PanelStyle("StatsPanel"));
+    auto* lamp = StyledLabel(stats, "OnAirLamp", "OFF AIR", {16, 14, 96, 28}, 11, kWhite, true);
+    lamp->setAlignment(Qt::AlignCenter);
+    StyledLabel(stats, "OnAirText", QString(), {124, 14, 284, 28}, 11, kMuted);
+    StyledLabel(stats, "ViewersCaption", "Viewers", {16, 52, 110, 28}, 14, kMuted);
+    m_viewers = StyledLabel(stats, "Label3", ": None", {126, 52, 280, 28}, 14, kWhite, true);
+    m_reqCaption = StyledLabel(stats, "Label13", "Req.", {16, 84, 110, 28}, 14, kWhite);
+    m_adRequirement = StyledLabel(stats, "Label7", ": None", {126, 84, 280, 28}, 14, kWhite, true);
+    StyledLabel(stats, "RatingCaption", "Rating", {16, 116, 110, 28}, 14, kMuted);
+    m_appeal = StyledLabel(stats, "Label2", ": 0%", {126, 116, 280, 28}, 14, kWhite, true);
+
+    auto* guide = MakePanel(this, "GuidePanel", {476, 296, 420, 236}, PanelStyle("GuidePanel"));
+    StyledLabel(guide, "GuideCaption", "Tonight's programme", {16, 8, 388, 24}, 12, kBlinkYellow,
+                true);
+    for (int s = 1; s <= kSlots; ++s) {
+        auto* row = StyledLabel(guide, QString("GuideRow%1").arg(s), QString(),
+                                {16, 32 + (s - 1) * 20, 388, 20}, 11, kMuted);
+        row->setTextFormat(Qt::PlainText);
+    }
+
+    m_onAir = new BlindLabel(session(), this, "BlindLabel23", "Now broadcasting: Nothing",
+                             {492, 252, 388, 24});
+}
+
+void TForm7::buildControls() {
+    MakePanel(this, "ControlStrip", {24, 444, 432, 56}, PanelStyle("ControlStrip"));
+    auto makePair = [this](int number, const QRect& place, const QString& picture,
+                           const QString& accessible) {
+        WatchButton pair;
+        const QString stem = QString("ControlButton%1").arg(number);
+        pair.action = MakePicture(this, stem + "_Action", place, picture + ".jpg", accessible);
+        pair.pressed =
+            MakePicture(this, stem + "_Pressed", place, picture + "_pressed.jpg", accessible);
+        pair.action->setCursor(Qt::PointingHandCursor);
+        pair.pressed->setCursor(Qt::PointingHandCursor);
+        pair.pressed->hide();
+        return pair;
+    };
+    for (int k = 1; k <= kChannels; ++k) {
+        const QString text = OfficeText::kWatchBlindLabels[k - 1];
+        m_watch[k] =
+            makePair(k, {40 + (k - 1) * 58, 454, 48, 36}, QString("QVX2_watch%1").arg(k), text);
+        connect(m_watch[k].action, &PictureLabel::clicked, this, [this, k] { watchClicked(k); });
+        connect(m_watch[k].pressed, &PictureLabel::clicked, this,
+                [this, k] { watchPressedClicked(k); });
+        // The twins sit in the free corners beside the main buttons.
+        auto* blind = new BlindLabel(session(), this, QString("BlindLabel%1").arg(5 + k), text,
+                                     {8, 548 + (k - 1) * 50, 144, 46});
+        connect(blind, &BlindLabel::clicked, this, [this, k] { watchClicked(k); });
+    }
+    m_play = makePair(5, {320, 454, 48, 36}, "QVX2_play", "Play, hold for fast forward");
+    m_pause = makePair(6, {380, 454, 48, 36}, "QVX2_pause", "Pause");
+    for (PictureLabel* image : {m_play.action, m_play.pressed})
+        image->installEventFilter(this);
+    for (PictureLabel* image : {m_pause.action, m_pause.pressed})
+        connect(image, &PictureLabel::clicked, this, &TForm7::pauseClicked);
+    auto* blindPlay = new BlindLabel(session(), this, "BlindLabel10", "Play", {872, 548, 144, 26});
+    connect(blindPlay, &BlindLabel::clicked, this, [this] {
+        playPressed();
+        playReleased();
+    });
+    auto* blindPause =
+        new BlindLabel(session(), this, "BlindLabel11", "Pause", {872, 580, 144, 26});
+    connect(blindPause, &BlindLabel::clicked, this, &TForm7::pauseClicked);
+}
+
+void TForm7::buildFaces() {
+    for (int face = 1; face <= kAudienceGroups; ++face) {
+        const int group = GroupOfFace(face);
+        auto* box = MakePanel(this, QString("GroupBox_Face%1").arg(face),
+                              {912, 96 + (face - 1) * 86, 96, 82},
+                              QString("QFrame#GroupBox_Face%1 { background: rgba(17,28,46,200);"
+                                      " border: 1px solid #415a77; border-radius: 8px; }")
+                                  .arg(face));
+        auto* picture = MakePicture(box, QString("Face%1").arg(face), {20, 2, 56, 56}, QString(),
+                                    GroupName(group));
+        auto* name = StyledLabel(box, QString("FaceName%1").arg(face), GroupName(group),
+                                 {0, 58, 96, 22}, 11, kWhite);
+        name->setAlignment(Qt::AlignCenter);
+        connect(picture, &PictureLabel::entered, this, [this, face] { faceEntered(face); });
+        connect(picture, &PictureLabel::left, this, [this, face] { faceLeft(face); });
+        connect(picture, &PictureLabel::clicked, this, [this, face] { faceClicked(face); });
+        connect(picture, &PictureLabel::rightClicked, this, [this, face] { faceClicked(face); });
+        box->hide();
+        m_faceBoxes[face] = box;
+        m_faces[face] = picture;
+    }
+}
+
+void TForm7::buildMainButtons() {
+    for (int k = 1; k <= kMainButtonCount; ++k) {
+        const int row = (k - 1) / 5;
+        const int column = (k - 1) % 5;
+        const QRect place(160 + column * 144, 548 + row * 108, 128, 96);
+        auto* button = new ImageButton(
+            session(), this, QString("Button%1").arg(k), MainButtonCaption(k), place,
+            QString("QVX2_office%1.jpg").arg(k), QString("QVX2_office%1_over.jpg").arg(k));
+        button->setObjectName(QString("Button%1_Pressed").arg(k));
+        // The handler plays the click, so the blind twin and the tests sound the same.
+        button->setPlaysClick(false);
+        button->label()->setGeometry(2, 58, 124, 38);
+        QFont font = button->label()->font();
+        font.setPointSize(11);
+        button->label()->setFont(font);
+        connect(button, &ImageButton::clicked, this, [this, k] { mainButtonClicked(k); });
+        auto* blind = new BlindLabel(session(), this, QString("BlindLabel%1").arg(11 + k),
+                                     MainButtonCaption(k), {place.x(), place.y() + 2, 128, 46});
+        connect(blind, &BlindLabel::clicked, this, [this, k] { mainButtonClicked(k); });
+        m_buttons[k] = button;
+        m_blindButtons[k] = blind;
+    }
+}
+
+void TForm7::buildInfoPopup() {
+    m_infoPopup = MakePanel(this, "Panel_InfoPopup", {kInfoPopupPlace, QSize(380, 300)},
+                            PopupStyle("Panel_InfoPopup"));
+    m_infoTitle = StyledLabel(m_infoPopup, "Label9", QString(), {12, 8, 356, 46}, 12, kWhite, true);
+    m_infoTitle->setWordWrap(true);
+    for (int i = 1; i <= 5; ++i) {
+        const int y = 56 + (i - 1) * 24;
+        m_infoRows.captions.push_back(StyledLabel(m_infoPopup, QString("InfoCaption%1").arg(i),
+                                                  QString(), {12, y, 152, 22}, 11, kMuted));
+        m_infoRows.values.push_back(StyledLabel(m_infoPopup, QString("InfoValue%1").arg(i),
+                                                QString(), {166, y, 204, 22}, 11, kWhite));
+    }
+    m_infoRating = StyledLabel(m_infoPopup, "InfoRating", QString(), {12, 178, 356, 22}, 11,
+                               kBlinkYellow, true);
+    m_infoText = StyledLabel(m_infoPopup, "Label18", QString(), {12, 202, 356, 70}, 11, kMuted);
+    m_infoText->setWordWrap(true);
+    m_infoText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_infoPay =
+        StyledLabel(m_infoPopup, "Label25", QString(), {12, 272, 356, 22}, 12, kBlinkYellow, true);
+    m_infoPay->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_infoPopup->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_infoPopup->hide();
+}
+
+void TForm7::buildGroupPopup() {
+    m_groupPopup = MakePanel(this, "Panel_AudiencePopup", {kKidsPopupPlace, QSize(192, 340)},
+                             PopupStyle("Panel_AudiencePopup"));
+    m_groupName =
+        StyledLabel(m_groupPopup, "Label29", QString(), {12, 6, 168, 26}, 13, kWhite, true);
+    for (int i = 1; i <= 4; ++i) {
+        const int y = 36 + (i - 1) * 40;
+        m_groupRows.captions.push_back(StyledLabel(m_groupPopup, QString("GroupCaption%1").arg(i),
+                                                   QString(), {12, y, 168, 20}, 11, kMuted));
+        m_groupRows.values.push_back(StyledLabel(m_groupPopup, QString("GroupValue%1").arg(i),
+                                                 QString(), {12, y + 18, 168, 20}, 11, kWhite,
+                                                 true));
+    }
+    m_groupOpinion =
+        StyledLabel(m_groupPopup, "Label34", QString(), {12, 196, 168, 22}, 11, kBlinkYellow, true);
+    m_groupVoice = StyledLabel(m_groupPopup, "Label35", QString(), {12, 220, 168, 114}, 11, kMuted);
+    m_groupVoice->setWordWrap(true);
+    m_groupVoice->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_groupPopup->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_groupPopup->hide();
+}
+
+void TForm7::buildPhone() {
+    m_phone = MakePanel(this, "Panel2", {400, 85, 320, 392}, PanelStyle("Panel2"));
+    StyledLabel(m_phone, "PhoneTitle", "Phone", {16, 10, 288, 30}, 16, kWhite, true);
+    m_contactList = new QListWidget(m_phone);
+    m_contactList->setObjectName("ListBox1");
+    m_contactList->setGeometry(16, 48, 288, 240);
+    m_contactList->setAccessibleName("Contacts");
+    m_contactList->setStyleSheet(
+        "QListWidget { font-size: 13pt; }"
+        "QListWidget::item { padding: 6px; }");
+    auto* close =
+        new ImageButton(session(), m_phone, "Phone1Button", OfficeText::kPhoneClose,
+                        {16, 300, 136, 40}, "QVX2_button_small.jpg", "QVX2_button_small_over.jpg");
+    close->setObjectName("Phone1Button");
+    close->setPlaysClick(false);
+    auto* call =
+        new ImageButton(session(), m_phone, "Phone2Button", OfficeText::kPhoneCall,
+                        {168, 300, 136, 40}, "QVX2_button_small.jpg", "QVX2_button_small_over.jpg");
+    call->setObjectName("Phone2Button");
+    call->setPlaysClick(false);
+    connect(close, &ImageButton::clicked, this, &TForm7::closePhone);
+    connect(call, &ImageButton::clicked, this, &TForm7::callClicked);
+    auto* blindClose = new BlindLabel(session(), m_phone, "BlindButton4", OfficeText::kPhoneClose,
+                                      {16, 350, 136, 24});
+    auto* blindCall = new BlindLabel(session(), m_phone, "BlindButton5", OfficeText::kPhoneCall,
+                                     {168, 350, 136, 24});
+    connect(blindClose, &BlindLabel::clicked, this, &TForm7::closePhone);
+    connect(blindCall, &BlindLabel::clicked, this, &TForm7::callClicked);
+    m_phone->hide();
+}
+
+void TForm7::buildCheats() {
+    m_cheats = MakePanel(this, "Panel1", {302, 150, 420, 340}, PanelStyle("Panel1"));
+    StyledLabel(m_cheats, "CheatTitle", OfficeText::kCheatPanelTitle, {20, 10, 360, 30}, 16, kWhite,
+                true);
+    int index = 0;
+    auto add = [this, &index](const QString& text, std::function<void()> action) {
+        const int column = index % 2;
+        const int row = index / 2;
+        ++index;
+        auto* button = new ImageButton(session(), m_cheats, QString("CheatButton%1").arg(index),
+                                       text, {20 + column * 195, 50 + row * 46, 185, 38},
+                                       "QVX2_button_small.jpg", "QVX2_button_small_over.jpg");
+        button->setObjectName(QString("CheatButton%1").arg(index));
+        button->setPlaysClick(false);
+        connect(button, &ImageButton::clicked, this, std::move(action));
+    };
+    add(OfficeText::kCheatMoney10k, [this] { cheatMoney(10000); });
+    add(OfficeText::kCheatMoney100k, [this] { cheatMoney(100000); });
+    add(OfficeText::kCheatPopularity, [this] { cheatPopularity(0); });
+    for (int g = 1; g <= kAudienceGroups; ++g)
+        add(OfficeText::kCheatGroups[g - 1], [this, g] { cheatPopularity(g); });
+    add(OfficeText::kCheatAuto12, [this] { cheatAutoPlay(12); });
+    add(OfficeText::kCheatAuto120, [this] { cheatAutoPlay(120); });
+    add(OfficeText::kCheatClose, [this] { hideCheats(); });
+    m_cheats->hide();
+}
+
+}  // namespace qvx::ui
