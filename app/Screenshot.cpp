@@ -4,8 +4,14 @@
 #include <QPixmap>
 #include <QWidget>
 
+#include "Client_CustomGame.h"
+#include "Client_NewGameScreen.h"
+#include "Client_OfficeScreen.h"
 #include "Client_StartScreen.h"
+#include "Client_Summary.h"
 #include "GameWindows.h"
+#include "PlanningPhase.h"
+#include "SaveGame.h"
 #include "Session.h"
 
 namespace qvx::app {
@@ -20,16 +26,58 @@ QString Save(QWidget* screen, const QString& out) {
     return {};
 }
 
+// The game the office screens show: slot K as saved, or a fresh "Normal - USA" game.
+QString PrepareGame(ui::Session& session, int slot) {
+    if (slot >= 0) {
+        const Status loaded =
+            LoadGameFromSlot(session.game(), session.catalogue(), slot, session.dataDir());
+        return loaded ? QString() : QString::fromStdString(loaded.message());
+    }
+    NewGameChoice choice;
+    choice.scenario = 1;
+    choice.logo = 1;
+    const Status started = StartNewGame(session.game(), session.catalogue(), session.settings(),
+                                        session.rng(), choice, session.dataDir());
+    return session.game().RunningGameFlag == 1 ? QString()
+                                               : QString::fromStdString(started.message());
+}
+
 }  // namespace
 
 QStringList ScreenshotNames() {
-    return {"start"};
+    return {"start", "newgame", "custom", "office", "office-broadcast", "summary"};
 }
 
 QString TakeScreenshot(ui::Session& session, const ScreenshotRequest& request) {
     GameWindows windows(session);
-    if (request.screen == "start") return Save(windows.startScreen, request.out);
-    return "unknown screen \"" + request.screen + "\"; known: " + ScreenshotNames().join(", ");
+    const QString& screen = request.screen;
+    if (screen == "start") return Save(windows.startScreen, request.out);
+    if (screen == "newgame") {
+        windows.newGame->prepare();
+        return Save(windows.newGame, request.out);
+    }
+    if (screen == "custom") {
+        windows.customGame->prepare();
+        return Save(windows.customGame, request.out);
+    }
+    if (!ScreenshotNames().contains(screen))
+        return "unknown screen \"" + screen + "\"; known: " + ScreenshotNames().join(", ");
+
+    if (QString problem = PrepareGame(session, request.slot); !problem.isEmpty()) return problem;
+    GameState& gs = session.game();
+    windows.office->prepareForPlanning();
+    if (screen == "office") return Save(windows.office, request.out);
+    if (gs.GameInfo[Info::kPhase] != Info::kPhaseBroadcasting) windows.office->startBroadcasting();
+    if (screen == "office-broadcast") {
+        windows.office->playBackTo(request.clockHour, request.clockMinute);
+        return Save(windows.office, request.out);
+    }
+    // The summary after the day: the office's midnight, without its modal summary.
+    DayLogs day =
+        OpenPlanningPhase(gs, session.catalogue(), session.settings(), session.dataDir(), -1);
+    RestoreDayLogs(gs, day);
+    windows.summary->redraw(gs.PlayerChannel);
+    return Save(windows.summary, request.out);
 }
 
 }  // namespace qvx::app
