@@ -1,5 +1,6 @@
 #include "Screenshot.h"
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QPixmap>
 #include <QWidget>
@@ -42,13 +43,32 @@ QString PrepareGame(ui::Session& session, int slot) {
                                                : QString::fromStdString(started.message());
 }
 
-}  // namespace
+// A scratch directory of links to the data directory's files: saving replaces a link by a
+// file of its own (saves are written beside and renamed over), so the originals stay as they
+// were.
+class ScratchDir {
+  public:
+    explicit ScratchDir(const std::filesystem::path& data) {
+        namespace fs = std::filesystem;
+        m_path = fs::temp_directory_path() /
+                 ("quovix2-screenshot-" + std::to_string(QCoreApplication::applicationPid()));
+        fs::remove_all(m_path);
+        fs::create_directories(m_path);
+        for (const auto& entry : fs::directory_iterator(data))
+            if (entry.is_regular_file())
+                fs::create_symlink(fs::absolute(entry.path()), m_path / entry.path().filename());
+    }
+    ~ScratchDir() {
+        std::error_code ec;
+        std::filesystem::remove_all(m_path, ec);
+    }
+    const std::filesystem::path& path() const { return m_path; }
 
-QStringList ScreenshotNames() {
-    return {"start", "newgame", "custom", "office", "office-broadcast", "summary"};
-}
+  private:
+    std::filesystem::path m_path;
+};
 
-QString TakeScreenshot(ui::Session& session, const ScreenshotRequest& request) {
+QString Render(ui::Session& session, const ScreenshotRequest& request) {
     GameWindows windows(session);
     const QString& screen = request.screen;
     if (screen == "start") return Save(windows.startScreen, request.out);
@@ -60,8 +80,6 @@ QString TakeScreenshot(ui::Session& session, const ScreenshotRequest& request) {
         windows.customGame->prepare();
         return Save(windows.customGame, request.out);
     }
-    if (!ScreenshotNames().contains(screen))
-        return "unknown screen \"" + screen + "\"; known: " + ScreenshotNames().join(", ");
 
     if (QString problem = PrepareGame(session, request.slot); !problem.isEmpty()) return problem;
     GameState& gs = session.game();
@@ -78,6 +96,25 @@ QString TakeScreenshot(ui::Session& session, const ScreenshotRequest& request) {
     RestoreDayLogs(gs, day);
     windows.summary->redraw(gs.PlayerChannel);
     return Save(windows.summary, request.out);
+}
+
+}  // namespace
+
+QStringList ScreenshotNames() {
+    return {"start", "newgame", "custom", "office", "office-broadcast", "summary"};
+}
+
+QString TakeScreenshot(const std::filesystem::path& dataDir, uint64_t seed,
+                       const ScreenshotRequest& request) {
+    if (!ScreenshotNames().contains(request.screen))
+        return "unknown screen \"" + request.screen + "\"; known: " + ScreenshotNames().join(", ");
+    try {
+        ScratchDir scratch(dataDir);
+        ui::Session session(scratch.path(), seed);
+        return Render(session, request);
+    } catch (const std::filesystem::filesystem_error& e) {
+        return QString("cannot prepare a scratch copy of the data directory: ") + e.what();
+    }
 }
 
 }  // namespace qvx::app

@@ -1,10 +1,9 @@
 #pragma once
 // quovix2 --screenshot: renders one named screen to a PNG without showing a window.
 #include <QString>
-
-namespace qvx::ui {
-class Session;
-}
+#include <QStringList>
+#include <cstdint>
+#include <filesystem>
 
 namespace qvx::app {
 
@@ -18,7 +17,9 @@ struct ScreenshotRequest {
 
 // The names of the screens that can be rendered.
 QStringList ScreenshotNames();
-// Renders the screen; on failure returns a one-line reason.
-QString TakeScreenshot(ui::Session& session, const ScreenshotRequest& request);
+// Renders the screen of the game in `dataDir`; on failure returns a one-line reason. The
+// player's files are never written: the game runs on a scratch copy of the directory.
+QString TakeScreenshot(const std::filesystem::path& dataDir, uint64_t seed,
+                       const ScreenshotRequest& request);
 
 }  // namespace qvx::app

@@ -86,10 +86,13 @@ int main(int argc, char** argv) {
     qvx::ui::Pictures::SetDirectory(options.dataDir);
     const uint64_t seed =
         options.seeded ? options.seed : static_cast<uint64_t>(QDateTime::currentMSecsSinceEpoch());
-    qvx::ui::Session session(options.dataDir, seed);
 
     if (options.screenshot) {
-        const QString problem = qvx::app::TakeScreenshot(session, options.shot);
+        if (options.shot.screen == "list") {
+            std::printf("%s\n", qPrintable(qvx::app::ScreenshotNames().join("\n")));
+            return 0;
+        }
+        const QString problem = qvx::app::TakeScreenshot(options.dataDir, seed, options.shot);
         if (!problem.isEmpty()) {
             std::fprintf(stderr, "quovix2: %s\n", qPrintable(problem));
             return 1;
@@ -97,6 +100,7 @@ int main(int argc, char** argv) {
         return 0;
     }
 
+    qvx::ui::Session session(options.dataDir, seed);
     qvx::app::GameWindows windows(session);
     windows.background->show();
     QTimer::singleShot(0, windows.background, [&windows] {

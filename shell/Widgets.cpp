@@ -1,7 +1,11 @@
 #include "Widgets.h"
 
+#include <algorithm>
+
 #include <QEnterEvent>
 #include <QMouseEvent>
+#include <QPainterPath>
+#include <QRegion>
 
 #include "Pictures.h"
 #include "Session.h"
@@ -48,6 +52,12 @@ ImageButton::ImageButton(Session& session, QWidget* parent, const QString& stem,
     setScaledContents(true);
     setPixmap(Pictures::Get(picture));
     setCursor(Qt::PointingHandCursor);
+    // The pictures are JPEGs without transparency: the mask cuts their corners round, so the
+    // screen behind shows through whatever it is.
+    QPainterPath shape;
+    const qreal radius = std::min(10.0, geometry.height() / 4.0);
+    shape.addRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), radius, radius);
+    setMask(QRegion(shape.toFillPolygon().toPolygon()));
     m_over = new QLabel(this);
     m_over->setObjectName(stem + "Over");
     m_over->setGeometry(rect());

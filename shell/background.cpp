@@ -17,7 +17,11 @@ TFbackground::TFbackground(Session& session)
     : QWidget(nullptr, Qt::FramelessWindowHint), m_session(session) {
     setObjectName("TFbackground");
     setWindowTitle("Quovix 2");
-    setStyleSheet("background: black;");
+    // A palette, not a style sheet: a sheet here would cascade into every screen it owns.
+    QPalette black = palette();
+    black.setColor(QPalette::Window, Qt::black);
+    setPalette(black);
+    setAutoFillBackground(true);
     m_picture = new PictureLabel(this, "Image1");
     m_picture->setScaledContents(false);
     m_picture->setAlignment(Qt::AlignCenter);
@@ -36,8 +40,7 @@ void TFbackground::Startup(QSize screen) {
     m_session.setBlindMode(false);
 
     SettingsLoad loaded = LoadSettings(m_session.dataDir());
-    if (!loaded.repaired.empty())
-        std::fprintf(stderr, "%s\n", loaded.repaired.c_str());
+    if (!loaded.repaired.empty()) std::fprintf(stderr, "%s\n", loaded.repaired.c_str());
     m_session.settings() = std::move(loaded.settings);
     m_session.settings().StartCounter += 1;
 
