@@ -4,7 +4,6 @@
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QTimer>
-#include <cstdio>
 
 #include "Client_OfficeScreen_Style.h"
 #include "DialogService.h"
@@ -251,9 +250,11 @@ void TForm7::endOfDay() {
     showPlayImage(false);
     const DayLogs day =
         OpenPlanningPhase(gs, s.catalogue(), s.settings(), s.dataDir(), kRunningGameSlot);
-    // A failed autosave leaves the game playable; the next save tries again.
+    // A failed autosave leaves the game playable and the previous save intact; the player is
+    // told, because a crash now would cost more than one turn.
     if (!day.saved)
-        std::fprintf(stderr, "quovix2: autosave failed: %s\n", day.saved.message().c_str());
+        s.dialogs().Inform("Error", "The game could not be saved automatically: " +
+                                        QString::fromStdString(day.saved.message()));
     refreshOffice();
     giveLogsToSummary(day);
     if (gs.GameInfo[Info::kGameOver] == 1) return finishGame();
