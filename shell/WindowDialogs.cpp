@@ -1,5 +1,7 @@
 #include "WindowDialogs.h"
 
+#include <QApplication>
+
 #include "Client_FMessage1.h"
 #include "Client_FMessage2.h"
 
@@ -13,6 +15,10 @@ void WindowDialogs::Inform(const QString& title, const QString& text) {
 }
 
 void WindowDialogs::InformLater(const QString& title, const QString& text) {
+    // A modal screen blocks every window outside its own family: the message joins the family
+    // of the screen that is up, or it could not be closed.
+    if (QWidget* modal = QApplication::activeModalWidget(); modal && modal != m_information)
+        m_information->setParent(modal, m_information->windowFlags());
     m_information->showInFront(title, text);
 }
 

@@ -1,6 +1,7 @@
 #include "background.h"
 
 #include <QApplication>
+#include <QTimer>
 #include <cstdio>
 
 #include "Client_StartScreen.h"
@@ -34,8 +35,7 @@ void TFbackground::resizeEvent(QResizeEvent*) {
 }
 
 void TFbackground::Startup(QSize screen) {
-    if (!m_displayMode.Set(this, RequestedDisplayMode(screen.width()), screen))
-        m_session.dialogs().InformLater(kDisplayModeErrorTitle, kDisplayModeErrorText);
+    const bool modeSet = m_displayMode.Set(this, RequestedDisplayMode(screen.width()), screen);
     if (m_startScreen) m_startScreen->addVersionLine(kVersionLine);
     m_session.setBlindMode(false);
 
@@ -48,6 +48,12 @@ void TFbackground::Startup(QSize screen) {
     m_session.musicEnabled = true;
     m_session.soundEffectsEnabled = true;
 
+    if (!modeSet) {
+        // Said once the start screen is up, so the message stays in front of it.
+        QTimer::singleShot(0, this, [this] {
+            m_session.dialogs().InformLater(kDisplayModeErrorTitle, kDisplayModeErrorText);
+        });
+    }
     if (m_startScreen) m_startScreen->run();
     Shutdown();
 }

@@ -3,19 +3,27 @@
 #include <QTextBrowser>
 #include <QTimer>
 
+#include "Client_FMessage1.h"
 #include "Client_StartScreen.h"
 #include "UiTestSupport.h"
+#include "WindowDialogs.h"
 #include "background.h"
 
 namespace qvx::test {
 namespace {
 
-// One launch: start-up, the start screen closed at once by "Exit game", shutdown.
+// Closes the start screen by "Exit game" once the events that start-up queued have run.
+void ExitSoon(ui::TForm3* start) {
+    QTimer::singleShot(0, start,
+                       [start] { QTimer::singleShot(0, start, [start] { start->exitGame(); }); });
+}
+
+// One launch: start-up, the start screen closed by "Exit game", shutdown.
 void Launch(UiSession& ui, QSize screen) {
     ui::TFbackground background(ui.session);
     auto* start = new ui::TForm3(ui.session, &background);
     background.setStartScreen(start);
-    QTimer::singleShot(0, start, [start] { start->exitGame(); });
+    ExitSoon(start);
     background.Startup(screen);
 }
 
@@ -40,12 +48,35 @@ TEST(BackgroundTest, AScreenTooSmallForTheGameSaysSoAndTheGameGoesOn) {
     EXPECT_EQ(ReadSettings(ui.dir.path()).settings.StartCounter, 1);
 }
 
+// The real dialog: the message must not be locked out by the modal start screen.
+TEST(BackgroundTest, TheDisplayMessageJoinsTheStartScreenSoItCanBeClosed) {
+    UiSession ui;
+    ui::TFbackground background(ui.session);
+    ui::WindowDialogs dialogs(ui.session, &background);
+    ui.session.setDialogs(&dialogs);
+    auto* start = new ui::TForm3(ui.session, &background);
+    background.setStartScreen(start);
+    bool seen = false;
+    QTimer::singleShot(0, start, [&] {
+        QTimer::singleShot(0, start, [&] {
+            seen = dialogs.information()->isVisible() &&
+                   dialogs.information()->parentWidget() == start &&
+                   TextOf(dialogs.information(), "Label1") == "Error";
+            dialogs.information()->close();
+            start->exitGame();
+        });
+    });
+    background.Startup({800, 600});
+    ui.session.setDialogs(nullptr);
+    EXPECT_TRUE(seen);
+}
+
 TEST(BackgroundTest, CreditsEndWithTheVersionUnderItsHeading) {
     UiSession ui;
     ui::TFbackground background(ui.session);
     auto* start = new ui::TForm3(ui.session, &background);
     background.setStartScreen(start);
-    QTimer::singleShot(0, start, [start] { start->exitGame(); });
+    ExitSoon(start);
     background.Startup({1024, 768});
     const QString credits = Child<QTextBrowser>(start, "RichEdit1")->toPlainText();
     EXPECT_TRUE(credits.endsWith("** GAME VERSION: **\nRelease 1.4")) << credits.toStdString();
