@@ -1,5 +1,6 @@
 #include "DisplayMode.h"
 
+#include <QRect>
 #include <QWidget>
 
 namespace qvx::ui {
@@ -12,7 +13,11 @@ bool DisplayMode::Set(QWidget* background, QSize requested, QSize screen) {
     m_background = background;
     m_desktop = screen;
     m_canvas = requested.boundedTo(screen);
-    if (background) background->showFullScreen();
+    if (background) {
+        // Without a window manager a full-screen request is only a wish: set the size too.
+        background->setGeometry(QRect(QPoint(0, 0), screen));
+        background->showFullScreen();
+    }
     return screen.width() >= kMinimumCanvas.width() && screen.height() >= kMinimumCanvas.height();
 }
 

@@ -21,12 +21,11 @@ GameScreen::GameScreen(Session& session, QWidget* parent, const QString& objectN
 }
 
 int GameScreen::run() {
-    if (QWidget* host = parentWidget(); host && host->isVisible()) {
-        const QRect area = host->geometry();
-        move(area.center() - rect().center());
-    } else if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        move(screen->geometry().center() - rect().center());
-    }
+    // Centred on the screen, where the full-screen background is: the background's own
+    // geometry may not have caught up with its full-screen request yet.
+    const QScreen* screen = parentWidget() ? parentWidget()->screen() : nullptr;
+    if (!screen) screen = QGuiApplication::primaryScreen();
+    if (screen) move(screen->geometry().center() - rect().center());
     return exec();
 }
 
