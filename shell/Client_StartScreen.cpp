@@ -3,6 +3,7 @@
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QTextBrowser>
 #include <QUrl>
 
@@ -105,6 +106,11 @@ void TForm3::startNewGame() {
                                         QString::fromStdString(started.message()));
     }
     if (m_routes.runOffice) m_routes.runOffice();
+}
+
+void TForm3::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) return;
+    GameScreen::keyPressEvent(event);
 }
 
 void TForm3::exitGame() {

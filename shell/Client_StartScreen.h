@@ -42,7 +42,11 @@ class TForm3 : public GameScreen {
     void hideCredits();
     void visitWebsite();
 
-  private:
+  protected:
+    // Escape belongs to the tutorial; it must not end the program behind the player's back.
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
     ImageButton* addButton(int number, const QString& text, int row, void (TForm3::*handler)(),
                            bool playsClick = true);
 

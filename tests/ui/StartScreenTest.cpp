@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QTest>
+
 #include "Client_StartScreen.h"
 #include "SaveGame.h"
 #include "UiTestSupport.h"
@@ -118,6 +120,12 @@ TEST_F(StartScreenTest, MusicSwitchFlipsBothFlagsAndItsLabelWithoutAClick) {
     EXPECT_EQ(button->text().toStdString(), "Turn music & SFX off");
     const std::vector<std::string> expected = {"stopmusic", "restartmusic"};
     EXPECT_EQ(ui.sounds.played, expected);
+}
+
+TEST_F(StartScreenTest, EscapeDoesNotEndTheProgram) {
+    screen.show();
+    QTest::keyClick(&screen, Qt::Key_Escape);
+    EXPECT_TRUE(screen.isVisible());
 }
 
 TEST_F(StartScreenTest, ScreensOfLaterWorkAreShownDisabled) {
