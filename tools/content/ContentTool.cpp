@@ -10,6 +10,7 @@
 #include "CatalogueCsv.h"
 #include "Generator.h"
 #include "pictures/Pictures.h"
+#include "sounds/Sounds.h"
 
 namespace qvx::content {
 
@@ -23,7 +24,8 @@ constexpr const char* kUsage =
     "\n"
     "  quovix-content generate --out DIR [--seed N]\n"
     "      Invent the standard and the custom catalogue set into DIR (created when missing),\n"
-    "      draw every picture of the game there and, when DIR has none yet, write a fresh\n"
+    "      draw every picture of the game there, compose its music and sounds (keeping those\n"
+    "      an earlier run with the same seed made) and, when DIR has none yet, write a fresh\n"
     "      SaveGameData.str. Prints a JSON summary.\n"
     "      The same seed (default 1) always gives the same files.\n"
     "  quovix-content export-catalogue --dir DIR --set standard|custom --out CSVDIR\n"
@@ -82,15 +84,14 @@ std::optional<CatalogueSet> ParseSet(std::string_view text) {
     return std::nullopt;
 }
 
-// Adds the pictures to the catalogue summary as one more member of its JSON object.
-std::string WithPictures(std::string summary, const std::vector<std::string>& pictureNames) {
+// Adds one more member (pictures, sounds) to the catalogue summary's JSON object.
+std::string WithMember(std::string summary, const std::string& name, const std::string& json) {
     const size_t close = summary.rfind('}');
     if (close == std::string::npos) return summary;
     size_t end = close;
     while (end > 0 && (summary[end - 1] == '\n' || summary[end - 1] == ' '))
         --end;
-    return summary.substr(0, end) +
-           ",\n  \"pictures\": " + pictures::PicturesSummaryJson(pictureNames) + "\n}\n";
+    return summary.substr(0, end) + ",\n  \"" + name + "\": " + json + "\n}\n";
 }
 
 std::optional<uint64_t> ParseSeed(std::string_view text) {
@@ -149,7 +150,12 @@ int RunContentTool(std::span<const std::string> args, std::ostream& out, std::os
         if (Status s = pictures::GeneratePictures(options.at("--out"), seed, pictureNames); !s) {
             return fileError(s);
         }
-        out << WithPictures(summary, pictureNames);
+        sounds::SoundRun soundRun;
+        if (Status s = sounds::GenerateSounds(options.at("--out"), seed, soundRun); !s) {
+            return fileError(s);
+        }
+        summary = WithMember(summary, "pictures", pictures::PicturesSummaryJson(pictureNames));
+        out << WithMember(summary, "sounds", sounds::SoundsSummaryJson(soundRun));
         return 0;
     }
 
