@@ -2,6 +2,7 @@
 // Runs the real quovix-sim in a scratch data directory, as a player of the command line would.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <array>
 #include <cstdio>
@@ -30,7 +31,8 @@ class SimFixture : public ::testing::Test {
     void SetUp() override {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
         std::string name =
-            std::string("quovix_sim_") + info->test_suite_name() + "_" + info->name();
+            std::string("quovix_sim_") + info->test_suite_name() + "_" + info->name() + "_" +
+            std::to_string(::getpid());
         for (char& c : name) {
             if (c == '/') c = '_';
         }
