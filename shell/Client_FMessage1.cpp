@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QTimer>
 
+#include "ScreenKit.h"
 #include "Widgets.h"
 
 namespace qvx::ui {
@@ -14,11 +15,10 @@ TFMessage1::TFMessage1(Session& session, QWidget* parent)
     m_text = MakeLabel(this, "Label2", "", {24, 58, 472, 150}, 11);
     m_text->setWordWrap(true);
     m_text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    auto* button = new ImageButton(session, this, "Button1", "Continue", {185, 218, 150, 36},
-                                   "QVX2_button_small.jpg", "QVX2_button_small_over.jpg");
-    connect(button, &ImageButton::clicked, this, &QDialog::accept);
-    auto* blind = new BlindLabel(session, this, "BlindButton1", "Continue", {24, 226, 120, 22});
-    connect(blind, &BlindLabel::clicked, this, &QDialog::accept);
+    ButtonWithTwin(
+        *this, this,
+        {"Button1", "Continue", {185, 218, 150, 36}, "BlindButton1", {24, 226, 120, 22}, true},
+        [this] { accept(); });
 }
 
 void TFMessage1::setTexts(const QString& title, const QString& text) {

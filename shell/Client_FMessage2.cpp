@@ -1,5 +1,6 @@
 #include "Client_FMessage2.h"
 
+#include "ScreenKit.h"
 #include "Widgets.h"
 
 namespace qvx::ui {
@@ -10,16 +11,12 @@ TFMessage2::TFMessage2(Session& session, QWidget* parent)
     m_text = MakeLabel(this, "Label2", "", {24, 58, 472, 150}, 11);
     m_text->setWordWrap(true);
     m_text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    auto* yes = new ImageButton(session, this, "Button1", "Yes", {95, 218, 150, 36},
-                                "QVX2_button_small.jpg", "QVX2_button_small_over.jpg");
-    auto* no = new ImageButton(session, this, "Button2", "No", {275, 218, 150, 36},
-                               "QVX2_button_small.jpg", "QVX2_button_small_over.jpg");
-    connect(yes, &ImageButton::clicked, this, [this] { answer(1); });
-    connect(no, &ImageButton::clicked, this, [this] { answer(2); });
-    auto* blindYes = new BlindLabel(session, this, "BlindButton1", "Yes", {24, 190, 60, 22});
-    auto* blindNo = new BlindLabel(session, this, "BlindButton2", "No", {436, 190, 60, 22});
-    connect(blindYes, &BlindLabel::clicked, this, [this] { answer(1); });
-    connect(blindNo, &BlindLabel::clicked, this, [this] { answer(2); });
+    ButtonWithTwin(*this, this,
+                   {"Button1", "Yes", {95, 218, 150, 36}, "BlindButton1", {24, 190, 60, 22}, true},
+                   [this] { answer(1); });
+    ButtonWithTwin(*this, this,
+                   {"Button2", "No", {275, 218, 150, 36}, "BlindButton2", {436, 190, 60, 22}, true},
+                   [this] { answer(2); });
 }
 
 bool TFMessage2::ask(const QString& title, const QString& text) {

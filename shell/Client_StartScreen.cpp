@@ -8,6 +8,7 @@
 #include <QUrl>
 
 #include "DialogService.h"
+#include "ScreenKit.h"
 #include "Session.h"
 #include "Sounds.h"
 #include "StartScreenTexts.h"
@@ -45,15 +46,10 @@ TForm3::TForm3(Session& session, QWidget* parent)
     m_creditsText->setGeometry(24, 56, 512, 470);
     m_creditsText->setReadOnly(true);
     m_creditsText->setPlainText(kCreditsText);
-    auto* close = new ImageButton(session, m_credits, "P1_Button1", "Close", {205, 540, 150, 36},
-                                  "QVX2_button_small.jpg", "QVX2_button_small_over.jpg");
-    connect(close, &ImageButton::clicked, this, &TForm3::hideCredits);
-    auto* blindClose =
-        new BlindLabel(session, m_credits, "BlindButton4", "Close", {24, 546, 80, 22});
-    connect(blindClose, &BlindLabel::clicked, this, [this] {
-        this->session().sounds().PlayClick();
-        hideCredits();
-    });
+    ButtonWithTwin(
+        *this, m_credits,
+        {"P1_Button1", "Close", {205, 540, 150, 36}, "BlindButton4", {24, 546, 80, 22}, true},
+        [this] { hideCredits(); });
     m_credits->hide();
 }
 
@@ -143,7 +139,8 @@ void TForm3::toggleMusicAndEffects() {
         s.musicEnabled = true;
         s.sounds().RestartMusic();
     }
-    if (auto* blind = findChild<QLabel*>("BlindButton10")) blind->setText(m_musicButton->text());
+    if (auto* blind = findChild<BlindLabel*>("BlindButton10"))
+        blind->setText(m_musicButton->text());
 }
 
 void TForm3::showCredits() {

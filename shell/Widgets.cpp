@@ -105,6 +105,13 @@ void ImageButton::leaveEvent(QEvent*) {
     m_over->hide();
 }
 
+void ImageButton::hideEvent(QHideEvent* event) {
+    // A window hidden with the pointer over a button gets no leave event: without this, the
+    // reused dialog or screen opens next time with that button still lit.
+    m_over->hide();
+    QLabel::hideEvent(event);
+}
+
 void ImageButton::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) emit pressed();
 }
@@ -119,17 +126,23 @@ void ImageButton::mouseReleaseEvent(QMouseEvent* event) {
 
 BlindLabel::BlindLabel(Session& session, QWidget* parent, const QString& objectName,
                        const QString& text, const QRect& geometry, bool followsSwitch)
-    : QLabel(QString(text).replace("&&", "&"), parent) {
+    : QLabel(parent) {
     setObjectName(objectName);
     setGeometry(geometry);
     setWordWrap(true);
-    setAccessibleName(this->text());
+    setText(text);
     setStyleSheet(
         "color: #ffe8a3; background: rgba(13,27,42,200); border: 1px solid #ffb703;"
         "padding: 1px 3px;");
     setCursor(Qt::PointingHandCursor);
     setVisible(followsSwitch && session.blindMode());
     if (followsSwitch) connect(&session, &Session::blindModeChanged, this, &QWidget::setVisible);
+}
+
+void BlindLabel::setText(const QString& text) {
+    const QString shown = QString(text).replace("&&", "&");
+    QLabel::setText(shown);
+    setAccessibleName(shown);
 }
 
 void BlindLabel::mouseReleaseEvent(QMouseEvent* event) {

@@ -59,6 +59,7 @@ class ImageButton : public QLabel {
     void changeEvent(QEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
@@ -76,6 +77,8 @@ class BlindLabel : public QLabel {
   public:
     BlindLabel(Session& session, QWidget* parent, const QString& objectName, const QString& text,
                const QRect& geometry, bool followsSwitch = true);
+    // A screen reader reads what the label shows: the accessible name follows every change.
+    void setText(const QString& text);
 
   signals:
     void clicked();

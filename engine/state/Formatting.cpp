@@ -26,14 +26,23 @@ std::string FormatAmount(int64_t x) {
 
 bool AddLogLine(GameState& gs, int channel, std::string_view text) {
     auto& log = gs.GameLog[channel];
-    // Lines are only ever filled here, at the lowest free one, and only ever cleared all at once
-    // (new game, next planning phase), so the free lines always form the tail of the log. A
-    // binary search for where that tail starts keeps long auto-plays from scanning 5000 lines
-    // per message once the log fills up.
-    const auto free = std::partition_point(log.begin() + 1, log.end(), [](const std::string& line) {
-        return !(line.size() == 0 || (line.size() == 1 && line[0] == ' '));
-    });
-    if (free == log.end()) return false;
+    auto& filled = gs.GameLogFilled[channel];
+    const auto isFree = [](const std::string& line) {
+        return line.size() == 0 || (line.size() == 1 && line[0] == ' ');
+    };
+    // The hint is only ever behind the first free line, so a long auto-play does not scan its
+    // full log for every message. Logs are cleared all at once, which empties the hint's own
+    // line too: then the search starts over from line 1, and so does a log loaded with gaps.
+    if (filled < 0 || filled > kLogLines || (filled > 0 && isFree(log[filled]))) filled = 0;
+    int at = filled + 1;
+    while (at <= kLogLines && !isFree(log[at]))
+        ++at;
+    if (at > kLogLines) {
+        filled = kLogLines;
+        return false;
+    }
+    filled = at;
+    auto free = log.begin() + at;
     std::string& line = *free;
     line.clear();
     line.reserve(text.size());

@@ -31,6 +31,7 @@ void ClearGame(GameState& gs) {
     Zero(gs.ChannelPendingIncome);
     Zero(gs.ChannelNames);
     Zero(gs.ChannelNames2);
+    Zero(gs.GameLogFilled);
     Zero(gs.Regions);
     Zero(gs.RegionNames);
     Zero(gs.RegionDescriptions);

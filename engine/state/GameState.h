@@ -128,6 +128,9 @@ struct GameState {
     PerChannel<Table<int32_t, kNewsShowPositions>> NewsShow{};
 
     PerChannel<Table<std::string, kLogLines>> GameLog{};
+    // Lines 1..n of each log are known to be in use: where AddLogLine starts looking. Never
+    // saved; a state read from a file starts at 0 and finds its own gaps.
+    PerChannel<int32_t> GameLogFilled{};
     PerChannel<Table<JournalEntry, kJournalEntries>> ActionJournal{};
 
     // Single globals of the running game.

@@ -46,6 +46,24 @@ TEST(AddLogLine, ReducesDoubleAmpersandsAndFillsTheLowestFreeLine) {
     EXPECT_TRUE(gs->GameLog[1][1].empty());
 }
 
+TEST(AddLogLine, FillsAGapInALoadedLogAndStartsOverAfterTheLogIsCleared) {
+    auto gs = std::make_unique<GameState>();
+    // A log read from a file may have free lines in the middle: the gap is the lowest free line.
+    for (int line = 1; line <= 100; ++line)
+        gs->GameLog[3][line] = "old " + std::to_string(line);
+    gs->GameLog[3][3] = " ";
+    ASSERT_TRUE(AddLogLine(*gs, 3, "into the gap"));
+    EXPECT_EQ(gs->GameLog[3][3], "into the gap");
+    ASSERT_TRUE(AddLogLine(*gs, 3, "after the old lines"));
+    EXPECT_EQ(gs->GameLog[3][101], "after the old lines");
+    // The next planning phase empties every line; the next message goes to line 1 again.
+    for (auto& line : gs->GameLog[3])
+        line.clear();
+    ASSERT_TRUE(AddLogLine(*gs, 3, "a new day"));
+    EXPECT_EQ(gs->GameLog[3][1], "a new day");
+    EXPECT_TRUE(gs->GameLog[3][2].empty());
+}
+
 TEST(AddLogLine, TheLineAfterTheLastIsDroppedWithoutHarm) {
     auto gs = std::make_unique<GameState>();
     for (int i = 1; i <= kLogLines; ++i)

@@ -30,9 +30,8 @@ class SimFixture : public ::testing::Test {
   protected:
     void SetUp() override {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        std::string name =
-            std::string("quovix_sim_") + info->test_suite_name() + "_" + info->name() + "_" +
-            std::to_string(::getpid());
+        std::string name = std::string("quovix_sim_") + info->test_suite_name() + "_" +
+                           info->name() + "_" + std::to_string(::getpid());
         for (char& c : name) {
             if (c == '/') c = '_';
         }

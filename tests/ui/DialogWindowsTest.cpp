@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QEnterEvent>
 #include <QTest>
 #include <QTimer>
 
@@ -7,6 +8,7 @@
 #include "Client_FMessage2.h"
 #include "DisplayMode.h"
 #include "UiTestSupport.h"
+#include "Widgets.h"
 
 namespace qvx::test {
 namespace {
@@ -51,6 +53,45 @@ TEST_F(DialogWindowsTest, ASecondMessageWhileTheFirstIsUpOnlyReplacesItsTexts) {
     EXPECT_EQ(TextOf(&information, "Label2"), "Second");
     QTest::mouseClick(Child(&information, "Button1ActiveField"), Qt::LeftButton);
     EXPECT_FALSE(information.isVisible());
+}
+
+TEST_F(DialogWindowsTest, TheBlindTwinsAnswerAndPlayTheClickLikeTheButtons) {
+    ui.session.setBlindMode(true);
+    AnswerWith("BlindButton1");
+    EXPECT_TRUE(question.ask("Title", "Text"));
+    AnswerWith("BlindButton2");
+    EXPECT_FALSE(question.ask("Title", "Text"));
+    ui::TFMessage1 information(ui.session, nullptr);
+    QTimer::singleShot(0, &information, [&information] {
+        QTest::mouseClick(Child(&information, "BlindButton1"), Qt::LeftButton);
+    });
+    information.showModal("Info", "Read me");
+    EXPECT_FALSE(information.isVisible());
+    EXPECT_EQ(ui.sounds.Count("click"), 3);
+}
+
+TEST_F(DialogWindowsTest, AButtonLitWhenItsWindowHidesIsDarkWhenTheWindowReturns) {
+    ui::TFMessage1 information(ui.session, nullptr);
+    information.showInFront("Info", "First");
+    auto* button = information.findChild<ui::ImageButton*>("Button1ActiveField");
+    ASSERT_NE(button, nullptr);
+    QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+    QApplication::sendEvent(button, &enter);
+    ASSERT_TRUE(button->isHovered());
+    information.hide();  // no leave event reaches the button
+    information.showInFront("Info", "Second");
+    EXPECT_FALSE(button->isHovered());
+    information.hide();
+}
+
+TEST(BlindLabelTest, TheAccessibleNameFollowsTheText) {
+    UiSession ui;
+    QWidget parent;
+    ui::BlindLabel label(ui.session, &parent, "BlindLabel1", "Now broadcasting: Nothing", {});
+    EXPECT_EQ(label.accessibleName(), "Now broadcasting: Nothing");
+    label.setText("Turn music && SFX off");
+    EXPECT_EQ(label.text(), "Turn music & SFX off");
+    EXPECT_EQ(label.accessibleName(), label.text());
 }
 
 TEST(DisplayModeTest, RequestedModeFollowsTheDesktopWidth) {

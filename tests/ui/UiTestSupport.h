@@ -1,6 +1,8 @@
 #pragma once
 // What the window tests share: a session on a fresh data directory, a scripted dialog service
 // that records every message and answers from a queue, and a recorder of requested sounds.
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QLabel>
 #include <QWidget>
@@ -28,7 +30,12 @@ class ScriptedDialogs : public ui::DialogService {
     }
     bool Ask(const QString& title, const QString& text) override {
         shown.push_back({"ask", title.toStdString(), text.toStdString()});
-        if (answers.empty()) return false;  // an unscripted question counts as No
+        if (answers.empty()) {
+            // A test that did not expect a question must not pass on a silent No.
+            ADD_FAILURE() << "unscripted question: " << title.toStdString() << " / "
+                          << text.toStdString();
+            return false;
+        }
         const bool yes = answers.front();
         answers.pop_front();
         return yes;
