@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QFrame>
+#include <QKeyEvent>
 #include <algorithm>
 #include <iterator>
 
@@ -55,6 +56,14 @@ TForm25::TForm25(Session& session, QWidget* parent)
         accept();
     });
     prepare();
+}
+
+void TForm25::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    GameScreen::keyPressEvent(event);
 }
 
 QComboBox* TForm25::addSetting(QWidget* panel, int row, const QString& caption,

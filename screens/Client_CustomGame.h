@@ -21,6 +21,10 @@ class TForm25 : public GameScreen {
     void prepare();
     CustomSettings settings() const;
 
+  protected:
+    // The screen has no way back: Escape would start the game with the defaults unasked.
+    void keyPressEvent(QKeyEvent* event) override;
+
   private:
     QComboBox* addSetting(QWidget* panel, int row, const QString& caption,
                           const QStringList& entries);

@@ -177,8 +177,10 @@ NewGameChoice TForm6::choice() const {
     NewGameChoice chosen;
     chosen.scenario = m_scenario;
     chosen.logo = m_logo;
-    // Blanks around a name are slips of the keyboard, not part of it.
-    chosen.name = m_name->text().trimmed().toStdString();
+    // The name is kept as typed; only a name of nothing but blanks, which no list could show,
+    // counts as no name and gets the logo's default.
+    const QString typed = m_name->text();
+    chosen.name = typed.trimmed().isEmpty() ? std::string() : typed.toStdString();
     return chosen;
 }
 

@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QTest>
+#include <QTimer>
 
 #include "Client_CustomGame.h"
 #include "NewGame.h"
@@ -27,6 +28,18 @@ QStringList Items(QComboBox* list) {
     for (int i = 0; i < list->count(); ++i)
         items << list->itemText(i);
     return items;
+}
+
+TEST_F(CustomGameTest, EscapeDoesNotStartTheGame) {
+    // Only "Continue" leaves the screen; Escape used to return as if it had been pressed.
+    QTimer::singleShot(0, &screen, [this] {
+        QTest::keyClick(&screen, Qt::Key_Escape);
+        QTimer::singleShot(0, &screen, [this] {
+            EXPECT_TRUE(screen.isVisible());
+            QTest::mouseClick(Child(&screen, "Button1ActiveField"), Qt::LeftButton);
+        });
+    });
+    EXPECT_EQ(screen.run(), QDialog::Accepted);
 }
 
 TEST_F(CustomGameTest, ListsHoldTheGamesChoices) {

@@ -241,9 +241,9 @@ TEST_P(DefaultNameTest, EmptyOrBlankNameGivesTheLogosDefaultName) {
 
 INSTANTIATE_TEST_SUITE_P(Blank, DefaultNameTest, ::testing::Values("", " ", "   \t"));
 
-TEST_F(NewGameScreenTest, TypedNameLosesOnlyTheBlanksAroundIt) {
+TEST_F(NewGameScreenTest, TypedNameIsKeptAsTypedBlanksAndAll) {
     nameField()->setText(QString::fromUtf8(" Caf\xC3\xA9  TV "));
-    EXPECT_EQ(startChosenGame().ChannelNames[1], "Caf\xC3\xA9  TV");
+    EXPECT_EQ(startChosenGame().ChannelNames[1], " Caf\xC3\xA9  TV ");
 }
 
 TEST_F(NewGameScreenTest, DeckColumnIsRedrawnFromTheSettingsOnPrepare) {

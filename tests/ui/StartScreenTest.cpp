@@ -2,6 +2,9 @@
 
 #include <QTest>
 
+#include <filesystem>
+#include <fstream>
+
 #include "Client_StartScreen.h"
 #include "SaveGame.h"
 #include "UiTestSupport.h"
@@ -31,6 +34,26 @@ struct StartScreenTest : ::testing::Test {
         screen.setRoutes(routes);
     }
 };
+
+TEST_F(StartScreenTest, AManualThatNoBrowserOpensIsReportedAsAnError) {
+    // A desktop without a browser: xdg-open is there, starts, and fails.
+    UiFixtureDir bin;
+    const auto opener = bin.path() / "xdg-open";
+    {
+        std::ofstream script(opener);
+        script << "#!/bin/sh\nexit 3\n";
+    }
+    std::filesystem::permissions(opener, std::filesystem::perms::owner_all);
+    const QByteArray oldPath = qgetenv("PATH");
+    qputenv("PATH", QByteArray::fromStdString(bin.path().string()) + ":" + oldPath);
+    ui::StartRoutes routes;
+    routes.manualPath = [&] { return QString::fromStdString(opener.string()); };
+    screen.setRoutes(routes);
+    screen.visitWebsite();
+    QTRY_COMPARE_WITH_TIMEOUT(ui.dialogs.shown.size(), size_t{1}, 10000);
+    qputenv("PATH", oldPath);
+    EXPECT_EQ(ui.dialogs.Titles(), std::vector<std::string>{"Error"});
+}
 
 TEST_F(StartScreenTest, NewGameGoesFromTheChoiceIntoTheOfficeWithSlotZeroSaved) {
     screen.startNewGame();
