@@ -81,7 +81,8 @@ void CheckParseRoundTrip(std::string_view text) {
     Expect(static_cast<bool>(ParseCsv(written, "fuzz.csv", again)), "written rows do not parse");
     Expect(again.size() == kept.size(), "written rows parse to another number of rows");
     for (size_t r = 0; r < kept.size(); ++r)
-        if (again[r].fields != kept[r]) Fail("row " + std::to_string(r) + " changed in a write/parse");
+        if (again[r].fields != kept[r])
+            Fail("row " + std::to_string(r) + " changed in a write/parse");
 }
 
 }  // namespace

@@ -39,7 +39,8 @@ void CheckExamples(const HighscoreTable& table) {
     for (int list = 1; list <= kHighscoreLists; ++list) {
         for (int i = 1; i <= kHighscoreEntries; ++i) {
             const HighscoreEntry& e = table.lists[list][i];
-            if (e.logo < 1 || e.logo > kLogos) Fail("reset entry with logo " + std::to_string(e.logo));
+            if (e.logo < 1 || e.logo > kLogos)
+                Fail("reset entry with logo " + std::to_string(e.logo));
             if (i > 1 && e.score > table.lists[list][i - 1].score)
                 Fail("reset list " + std::to_string(list) + " is not in order");
         }

@@ -8,8 +8,8 @@ using namespace qvx::fuzz;
 namespace {
 
 bool Same(const Settings& a, const Settings& b) {
-    return a.SaveSlotNames == b.SaveSlotNames &&
-           a.Deck.ActiveBoosters == b.Deck.ActiveBoosters && a.StartCounter == b.StartCounter;
+    return a.SaveSlotNames == b.SaveSlotNames && a.Deck.ActiveBoosters == b.Deck.ActiveBoosters &&
+           a.StartCounter == b.StartCounter;
 }
 
 }  // namespace
@@ -44,7 +44,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         // Numbers may be written with other spacing than they were read with; texts may not.
         const size_t captions = size_t{kNumberedSaveSlots + 1} * kRecordBytes;
         if (saved.size() != expected.size() ||
-            !std::equal(saved.begin(), saved.begin() + static_cast<long>(captions), expected.begin()))
+            !std::equal(saved.begin(), saved.begin() + static_cast<long>(captions),
+                        expected.begin()))
             Fail("slot captions changed in a load/save: " + FirstDifference(saved, expected));
     }
     return 0;

@@ -46,7 +46,7 @@ class TForm3 : public GameScreen {
     // Escape belongs to the tutorial; it must not end the program behind the player's back.
     void keyPressEvent(QKeyEvent* event) override;
 
-private:
+  private:
     ImageButton* addButton(int number, const QString& text, int row, void (TForm3::*handler)(),
                            bool playsClick = true);
 

@@ -8,7 +8,7 @@ QVX_GAME="$QVX_ROOT/build/game"
 # Everything the build, the tests and the tools need, from Debian's own registry.
 QVX_PACKAGES=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev
               qt6-base-dev libjpeg62-turbo-dev fonts-dejavu-core fonts-noto-color-emoji xdg-utils
-              libopenal-dev libvorbis-dev libsndfile1-dev)
+              libopenal-dev libvorbis-dev libsndfile1-dev clang-format)
 # The fuzz targets are built with clang and its libFuzzer runtime (the sanitizer stage adds them).
 QVX_FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 
