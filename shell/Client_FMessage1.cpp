@@ -30,7 +30,10 @@ void TFMessage1::setTexts(const QString& title, const QString& text) {
 
 void TFMessage1::showModal(const QString& title, const QString& text) {
     setTexts(title, text);
-    if (isVisible()) return;  // never stack a second display of the same dialog
+    // The start-up message is up without a modal loop of its own, but this caller must wait for
+    // the player: the message it now shows becomes modal in place.
+    if (isVisible() && !isModal()) hide();
+    if (isVisible()) return;  // already in its modal loop: never stack a second display
     run();
 }
 

@@ -117,8 +117,8 @@ void TForm3::toggleBlindMode() {
     Session& s = session();
     if (!s.blindMode()) {
         if (!s.dialogs().Ask(kBlindOnQuestionTitle, kBlindOnQuestionText)) return;
-        s.setBlindMode(true);
         s.dialogs().Inform(kBlindOnTitle, kBlindOnText);
+        s.setBlindMode(true);
     } else {
         s.setBlindMode(false);
         s.dialogs().Inform(kBlindOffTitle, kBlindOffText);

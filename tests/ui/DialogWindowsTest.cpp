@@ -44,14 +44,19 @@ TEST_F(DialogWindowsTest, ClosingTheQuestionAnyOtherWayCountsAsNo) {
     EXPECT_EQ(question.dialogAnswer(), 0);
 }
 
-TEST_F(DialogWindowsTest, ASecondMessageWhileTheFirstIsUpOnlyReplacesItsTexts) {
+TEST_F(DialogWindowsTest, AModalMessageOverTheStartUpMessageWaitsForThePlayer) {
     ui::TFMessage1 information(ui.session, nullptr);
     information.showInFront("Error", "First");
     ASSERT_TRUE(information.isVisible());
-    information.showModal("N/A", "Second");  // returns at once: no second display
-    EXPECT_EQ(TextOf(&information, "Label1"), "N/A");
-    EXPECT_EQ(TextOf(&information, "Label2"), "Second");
-    QTest::mouseClick(Child(&information, "Button1ActiveField"), Qt::LeftButton);
+    bool clicked = false;
+    QTimer::singleShot(0, &information, [&] {
+        EXPECT_EQ(TextOf(&information, "Label1"), "N/A");
+        EXPECT_EQ(TextOf(&information, "Label2"), "Second");
+        clicked = true;
+        QTest::mouseClick(Child(&information, "Button1ActiveField"), Qt::LeftButton);
+    });
+    information.showModal("N/A", "Second");  // returns only once the player has read it
+    EXPECT_TRUE(clicked);
     EXPECT_FALSE(information.isVisible());
 }
 

@@ -110,7 +110,11 @@ TEST_F(StartScreenTest, BlindModeTwiceAsksOnceThenOnlyInforms) {
     auto* blindLabel = Child(&screen, "BlindTopicLabel");
     screen.show();
     ui.dialogs.answers = {true};
+    std::vector<bool> visibleDuringMessage;
+    ui.dialogs.whenShown = [&] { visibleDuringMessage.push_back(blindLabel->isVisible()); };
     screen.toggleBlindMode();
+    // The twins appear once the player has read that they will.
+    EXPECT_EQ(visibleDuringMessage, std::vector<bool>{false});
     EXPECT_TRUE(ui.session.blindMode());
     EXPECT_TRUE(blindLabel->isVisible());
     screen.toggleBlindMode();

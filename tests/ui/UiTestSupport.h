@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <deque>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,7 @@ class ScriptedDialogs : public ui::DialogService {
   public:
     void Inform(const QString& title, const QString& text) override {
         shown.push_back({"inform", title.toStdString(), text.toStdString()});
+        if (whenShown) whenShown();
     }
     bool Ask(const QString& title, const QString& text) override {
         shown.push_back({"ask", title.toStdString(), text.toStdString()});
@@ -48,6 +50,7 @@ class ScriptedDialogs : public ui::DialogService {
     }
     std::deque<bool> answers;
     std::vector<ShownDialog> shown;
+    std::function<void()> whenShown;  // looks at the screen while a message is up
 };
 
 class RecordingSounds : public ui::Sounds {
