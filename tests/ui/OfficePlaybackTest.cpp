@@ -1,5 +1,7 @@
 // The playback of the day in the office: the ad spots counted live with their sounds and the
 // money blink, the TV and its faces, the watch buttons, Play/Pause and the hover popups.
+#include <QApplication>
+#include <QDialog>
 #include <QKeyEvent>
 
 #include "Formatting.h"
@@ -48,6 +50,19 @@ TEST_F(OfficePlaybackTest, TheLastSpotAtTwentyPastThreePaysBlinksAndLeavesLaterH
         EXPECT_EQ(office.blinkRunning(), i < 5);
     }
     EXPECT_EQ(colours, (std::vector<bool>{true, false, true, false, true, false}));
+}
+
+TEST_F(OfficePlaybackTest, TheClockWaitsWhileAnotherModalWindowIsOpen) {
+    office.playBackTo(3, 19);
+    QDialog other;
+    other.setModal(true);
+    other.show();  // a dialog in front of the office: Qt keeps the office's timer running
+    ASSERT_EQ(QApplication::activeModalWidget(), &other);
+    office.tick();
+    EXPECT_EQ(gs.ClockHour * 60 + gs.ClockMinute, 3 * 60 + 19);  // 03:19 pm
+    other.hide();
+    office.tick();
+    EXPECT_EQ(gs.ClockHour * 60 + gs.ClockMinute, 3 * 60 + 20);
 }
 
 TEST_F(OfficePlaybackTest, ASpotThatCountsWithoutCompletingRingsTheFanfare) {
