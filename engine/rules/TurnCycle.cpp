@@ -35,27 +35,6 @@ void CarryIncomeOver(GameState& gs) {
     }
 }
 
-void ApplyMob(GameState& gs, const Boosters& boosters, Rng& rng) {
-    for (int c = 1; c <= kChannels; ++c) {
-        if (!InBusiness(gs, c) || CardsOf(gs, boosters, c, Card::kMob) == 0) continue;
-        const int64_t income = int64_t{gs.ChannelAccounts[c][Acc::kAdIncome]} +
-                               gs.ChannelAccounts[c][Acc::kShareSaleIncome];
-        const int64_t levy = income / 20;
-        Subtract(gs, c, levy);
-        AddLogLine(gs, c,
-                   "You have to pay the mob 5% of your last game days income, which is: " +
-                       FormatAmount(levy) + "$.");
-        if (rng.Random(100) > 25) continue;
-        const int victim = rng.Random(4);
-        if (victim == 0 || victim == c) continue;
-        int32_t& disabled = gs.Channel[victim][Ch::kDisabledTurns];
-        disabled = SaturateToInt32(int64_t{disabled} + 2);
-        AddLogLine(gs, c,
-                   "The mob disables your competitor " + gs.ChannelNames[victim] +
-                       " for this and the upcoming turn.");
-    }
-}
-
 void RunCompetitors(GameState& gs, const Catalogue& cat, Rng& rng) {
     for (int c = 1; c <= kChannels; ++c) {
         if (IsEligibleForCompetitorTurn(gs, c)) PlanCompetitorProgramme(gs, cat, rng, c);
@@ -201,6 +180,27 @@ void PlayOneDay(GameState& gs, const Catalogue& cat, const Boosters& boosters, R
 }
 
 }  // namespace
+
+void ApplyMob(GameState& gs, const Boosters& boosters, Rng& rng) {
+    for (int c = 1; c <= kChannels; ++c) {
+        if (!InBusiness(gs, c) || CardsOf(gs, boosters, c, Card::kMob) == 0) continue;
+        const int64_t income = int64_t{gs.ChannelAccounts[c][Acc::kAdIncome]} +
+                               gs.ChannelAccounts[c][Acc::kShareSaleIncome];
+        const int64_t levy = income / 20;
+        Subtract(gs, c, levy);
+        AddLogLine(gs, c,
+                   "You have to pay the mob 5% of your last game days income, which is: " +
+                       FormatAmount(levy) + "$.");
+        if (rng.Random(100) > 25) continue;
+        const int victim = rng.Random(4);
+        if (victim == 0 || victim == c) continue;
+        int32_t& disabled = gs.Channel[victim][Ch::kDisabledTurns];
+        disabled = SaturateToInt32(int64_t{disabled} + 2);
+        AddLogLine(gs, c,
+                   "The mob disables your competitor " + gs.ChannelNames[victim] +
+                       " for this and the upcoming turn.");
+    }
+}
 
 int32_t TurnLimit(const GameState& gs) {
     const int32_t kind = gs.GameInfo[Info::kScenarioKind];

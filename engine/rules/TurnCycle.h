@@ -23,6 +23,10 @@ TurnOutcome EndTurn(GameState& gs, const Catalogue& cat, const Boosters& booster
 // the day's money and spot counters are held back for the playback to count up.
 TurnOutcome TurnCycle(GameState& gs, const Catalogue& cat, const Boosters& boosters, Rng& rng);
 
+// The mob card's step of the turn, for every human channel holding it: the levy of 5% of the
+// last day's income, then with 26 chances in 100 a strike on a drawn competitor.
+void ApplyMob(GameState& gs, const Boosters& boosters, Rng& rng);
+
 // The turn at which a game of this state ends.
 int32_t TurnLimit(const GameState& gs);
 

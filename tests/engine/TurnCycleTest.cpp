@@ -225,6 +225,31 @@ TEST(TurnCycle, MobDisablesACompetitorForThisAndTheNextTurn) {
     EXPECT_GT(misses, 0);
 }
 
+TEST(TurnCycle, TheMobStrikesOnARollOfTwentyFiveAndNotOnTwentySix) {
+    // Seeds whose first roll is exactly on either side of the line, and whose victim draw
+    // then names a competitor of the player (channel 2).
+    const auto seedFor = [](int32_t roll) {
+        for (uint64_t seed = 1;; ++seed) {
+            Rng probe(seed);
+            if (probe.Random(100) != roll) continue;
+            const int32_t victim = probe.Random(4);
+            if (victim == 1 || victim == 3) return seed;
+        }
+    };
+    for (const int32_t roll : {25, 26}) {
+        DayWorld w;
+        for (int c = 1; c <= 4; ++c)
+            w.OpenChannel(c, c == 2, kPoor);
+        w.SetDeck({Card::kMob});
+        Rng rng(seedFor(roll));
+        ApplyMob(w.gs, w.deck, rng);
+        const int disabled =
+            w.gs.Channel[1][Ch::kDisabledTurns] + w.gs.Channel[3][Ch::kDisabledTurns];
+        EXPECT_EQ(disabled, roll == 25 ? 2 : 0) << "roll " << roll;
+        EXPECT_EQ(w.LinesWith(2, "The mob disables").size(), roll == 25 ? 1u : 0u);
+    }
+}
+
 TEST(TurnCycle, BoardCallShutsAChannelDownFromTheNextTurn) {
     DayWorld w;
     NewsWorld(w, 0);
