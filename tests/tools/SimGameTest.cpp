@@ -2,6 +2,7 @@
 // determinism and the end of a game.
 #include <gtest/gtest.h>
 
+#include <regex>
 #include <string>
 
 #include "JsonCheck.h"
@@ -135,8 +136,18 @@ TEST_P(SlowTournament, PlaysTwentyGamesAndReportsWellFormedJson) {
     const Outcome o = Ok("tournament --games 20 --seed 5 --scenario " + std::to_string(GetParam()));
     EXPECT_TRUE(simtest::JsonCheck::WellFormed(o.out)) << o.out;
     EXPECT_TRUE(Has(o, "\"games\":20"));
-    for (int c = 1; c <= 4; ++c)
-        EXPECT_TRUE(Has(o, "{\"channel\":" + std::to_string(c) + ",\"wins\":"));
+    // Every game has exactly one winner, and a company can leave business at most once a game.
+    const std::regex company(R"(\{"channel":(\d),"wins":(\d+),.*?"out_of_business":(\d+)\})");
+    int wins = 0;
+    int companies = 0;
+    for (auto m = std::sregex_iterator(o.out.begin(), o.out.end(), company);
+         m != std::sregex_iterator(); ++m) {
+        EXPECT_EQ(std::stoi((*m)[1]), ++companies);
+        wins += std::stoi((*m)[2]);
+        EXPECT_LE(std::stoi((*m)[3]), 20);
+    }
+    EXPECT_EQ(companies, 4) << o.out;
+    EXPECT_EQ(wins, 20) << o.out;
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryKind, SlowTournament, ::testing::Values(1, 7, 13, 19, 25, 30));
