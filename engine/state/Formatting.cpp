@@ -1,7 +1,5 @@
 #include "Formatting.h"
 
-#include <algorithm>
-
 namespace qvx {
 
 bool IsHoliday(int32_t turn) {
@@ -42,8 +40,7 @@ bool AddLogLine(GameState& gs, int channel, std::string_view text) {
         return false;
     }
     filled = at;
-    auto free = log.begin() + at;
-    std::string& line = *free;
+    std::string& line = log[at];
     line.clear();
     line.reserve(text.size());
     // "&&" keeps its first '&'; whole runs between pairs are copied at once.
