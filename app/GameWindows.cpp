@@ -9,6 +9,8 @@
 #include "Client_OfficeScreen.h"
 #include "Client_StartScreen.h"
 #include "Client_Summary.h"
+#include "Scenarios.h"
+#include "ScreenRegistry.h"
 #include "Session.h"
 #include "WindowDialogs.h"
 #include "background.h"
@@ -26,31 +28,52 @@ QString ManualPath(const ui::Session& session) {
 
 }  // namespace
 
+bool ChooseNewGame(ui::TForm6& newGame, ui::TForm25& customGame, NewGameChoice& choice) {
+    newGame.prepare();
+    if (newGame.run() != QDialog::Accepted) return false;
+    choice = newGame.choice();
+    if (ScenarioKind(choice.scenario) == Kind::kCustom) {
+        customGame.prepare();
+        customGame.run();
+        choice.custom = customGame.settings();
+    }
+    return true;
+}
+
 GameWindows::GameWindows(ui::Session& s)
     : session(s),
       background(new ui::TFbackground(s)),
       logIn(new ui::TForm1(s, background)),
       sounds(std::make_unique<ui::AudioSounds>(*logIn)),
-      dialogs(std::make_unique<ui::WindowDialogs>(s, background)),
-      startScreen(new ui::TForm3(s, background)),
-      newGame(new ui::TForm6(s, background)),
-      office(new ui::TForm7(s, background)),
-      summary(new ui::TForm12(s, background)),
-      customGame(new ui::TForm25(s, background)) {
+      dialogs(std::make_unique<ui::WindowDialogs>(s, background)) {
     s.setDialogs(dialogs.get());
     s.setSounds(sounds.get());
-    background->setStartScreen(startScreen);
-    office->setSummary([this](int company) { summary->showFor(company); });
+    for (const ScreenEntry& entry : Screens())
+        screens.push_back(entry.make(s, background));
+
+    auto* office = screen<ui::TForm7>();
+    for (size_t i = 0; i < screens.size(); ++i) {
+        if (const int button = Screens()[i].officeButton) {
+            office->setScreenOpener(button, [made = screens[i]] {
+                made->prepare();
+                made->run();
+            });
+        }
+    }
+    office->setSummary([this](int company) { screen<ui::TForm12>()->showFor(company); });
+
+    auto* start = screen<ui::TForm3>();
+    background->setStartScreen(start);
     ui::StartRoutes routes;
     routes.chooseNewGame = [this](NewGameChoice& choice) {
-        return ui::ChooseNewGame(*newGame, *customGame, choice);
+        return ChooseNewGame(*screen<ui::TForm6>(), *screen<ui::TForm25>(), choice);
     };
-    routes.runOffice = [this] {
+    routes.runOffice = [office] {
         office->prepareForPlanning();
         office->run();
     };
     routes.manualPath = [&s] { return ManualPath(s); };
-    startScreen->setRoutes(std::move(routes));
+    start->setRoutes(std::move(routes));
 }
 
 GameWindows::~GameWindows() {

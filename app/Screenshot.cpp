@@ -5,14 +5,10 @@
 #include <QPixmap>
 #include <QWidget>
 
-#include "Client_CustomGame.h"
-#include "Client_NewGameScreen.h"
-#include "Client_OfficeScreen.h"
-#include "Client_StartScreen.h"
-#include "Client_Summary.h"
 #include "GameWindows.h"
-#include "PlanningPhase.h"
+#include "NewGame.h"
 #include "SaveGame.h"
+#include "ScreenRegistry.h"
 #include "Session.h"
 
 namespace qvx::app {
@@ -69,39 +65,26 @@ class ScratchDir {
 };
 
 QString Render(ui::Session& session, const ScreenshotRequest& request) {
+    const Shot* shot = nullptr;
+    const ScreenEntry* entry = FindShot(request.screen.toStdString(), &shot);
     GameWindows windows(session);
-    const QString& screen = request.screen;
-    if (screen == "start") return Save(windows.startScreen, request.out);
-    if (screen == "newgame") {
-        windows.newGame->prepare();
-        return Save(windows.newGame, request.out);
+    if (shot->needsGame) {
+        if (QString problem = PrepareGame(session, request.slot); !problem.isEmpty())
+            return problem;
     }
-    if (screen == "custom") {
-        windows.customGame->prepare();
-        return Save(windows.customGame, request.out);
-    }
-
-    if (QString problem = PrepareGame(session, request.slot); !problem.isEmpty()) return problem;
-    GameState& gs = session.game();
-    windows.office->prepareForPlanning();
-    if (screen == "office") return Save(windows.office, request.out);
-    if (gs.GameInfo[Info::kPhase] != Info::kPhaseBroadcasting) windows.office->startBroadcasting();
-    if (screen == "office-broadcast") {
-        windows.office->playBackTo(request.clockHour, request.clockMinute);
-        return Save(windows.office, request.out);
-    }
-    // The summary after the day: the office's midnight, without its modal summary.
-    DayLogs day =
-        OpenPlanningPhase(gs, session.catalogue(), session.settings(), session.dataDir(), -1);
-    RestoreDayLogs(gs, day);
-    windows.summary->redraw(gs.PlayerChannel);
-    return Save(windows.summary, request.out);
+    if (QString problem = shot->prepare(windows, request); !problem.isEmpty()) return problem;
+    for (ui::GameScreen* screen : windows.screens)
+        if (screen->objectName() == entry->name) return Save(screen, request.out);
+    return QString("the screen %1 was not made").arg(entry->name);
 }
 
 }  // namespace
 
 QStringList ScreenshotNames() {
-    return {"start", "newgame", "custom", "office", "office-broadcast", "summary"};
+    QStringList names;
+    for (const char* name : ShotNames())
+        names << name;
+    return names;
 }
 
 QString TakeScreenshot(const std::filesystem::path& dataDir, uint64_t seed,

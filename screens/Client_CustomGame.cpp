@@ -7,8 +7,8 @@
 #include <iterator>
 
 #include "Scenarios.h"
+#include "ScreenKit.h"
 #include "Session.h"
-#include "Sounds.h"
 #include "Widgets.h"
 
 namespace qvx::ui {
@@ -24,16 +24,9 @@ constexpr int kRowPitch = 70;
 
 TForm25::TForm25(Session& session, QWidget* parent)
     : GameScreen(session, parent, "TForm25", "QVX2_bg_custom.jpg") {
-    auto* panel = new QFrame(this);
-    panel->setObjectName("SettingsPanel");
-    panel->setGeometry(212, 110, 600, 470);
-    panel->setStyleSheet(
-        "QFrame#SettingsPanel { background: rgba(17, 28, 46, 225); border: 1px solid #778da9;"
-        " border-radius: 10px; }");
-    QLabel* heading = MakeLabel(panel, "Label1", "Custom game", {32, 20, 536, 34}, 18, true);
-    heading->setStyleSheet("color: #ffb703; background: transparent;");
-    MakeLabel(panel, "Label2", "Set up the game to your liking.", {32, 56, 536, 24}, 11)
-        ->setStyleSheet("color: #dde6f0; background: transparent;");
+    QFrame* panel = Panel(this, "SettingsPanel", {212, 110, 600, 470});
+    Caption(panel, "Label1", "Custom game", {32, 20, 536, 34}, 18);
+    Text(panel, "Label2", "Set up the game to your liking.", {32, 56, 536, 24}, 11, Tone::Soft);
 
     QStringList turns;
     for (const int32_t t : kCustomTurnChoices)
@@ -48,13 +41,9 @@ TForm25::TForm25(Session& session, QWidget* parent)
     // No choice in the turn list is a choice too: the game then lasts 120 turns.
     m_lists[kTurnsRow]->setPlaceholderText(QString::number(kDefaultCustomTurns));
 
-    auto* button = new ImageButton(session, this, "Button1", "Continue", {724, 690, 280, 44});
-    connect(button, &ImageButton::clicked, this, &QDialog::accept);
-    auto* blind = new BlindLabel(session, this, "BlindButton1", "Continue", {20, 700, 180, 24});
-    connect(blind, &BlindLabel::clicked, this, [this] {
-        this->session().sounds().PlayClick();
-        accept();
-    });
+    ButtonWithTwin(*this, this,
+                   {"Button1", "Continue", {724, 690, 280, 44}, "BlindButton1", {20, 700, 180, 24}},
+                   [this] { accept(); });
     prepare();
 }
 
@@ -69,7 +58,8 @@ void TForm25::keyPressEvent(QKeyEvent* event) {
 QComboBox* TForm25::addSetting(QWidget* panel, int row, const QString& caption,
                                const QStringList& entries) {
     const int y = kRowTop + row * kRowPitch;
-    MakeLabel(panel, QString("Caption%1").arg(row + 1), caption, {32, y + 6, 200, 26}, 12, true);
+    Text(panel, QString("Caption%1").arg(row + 1), caption, {32, y + 6, 200, 26}, 12, Tone::Plain,
+         true);
     auto* list = new QComboBox(panel);
     list->setObjectName(QString("ComboBox%1").arg(row + 1));
     list->setGeometry(240, y, 328, 38);

@@ -18,7 +18,7 @@ class TForm25 : public GameScreen {
     TForm25(Session& session, QWidget* parent);
 
     // Every list back on its first entry, the turn list with nothing chosen (which means 120).
-    void prepare();
+    void prepare() override;
     CustomSettings settings() const;
 
   protected:

@@ -4,11 +4,10 @@
 #include <QLineEdit>
 
 #include "Boosters.h"
-#include "Client_CustomGame.h"
 #include "DialogService.h"
 #include "Scenarios.h"
+#include "ScreenKit.h"
 #include "Session.h"
-#include "Sounds.h"
 #include "TextCodec.h"
 #include "Widgets.h"
 
@@ -23,30 +22,6 @@ constexpr const char* kDifficultQuestion =
     "You have selected a difficult and advanced game mode. Do you really wish to play this "
     "scenario?";
 constexpr const char* kEmptyDeckPlace = "Empty";
-
-constexpr const char* kAccent = "#ffb703";
-constexpr const char* kSoftWhite = "#dde6f0";
-constexpr const char* kMuted = "#8fa3bf";
-
-QFrame* MakePanel(QWidget* parent, const QString& name, const QRect& place) {
-    auto* panel = new QFrame(parent);
-    panel->setObjectName(name);
-    panel->setGeometry(place);
-    panel->setStyleSheet(QString("QFrame#%1 { background: rgba(17, 28, 46, 225);"
-                                 " border: 1px solid #778da9; border-radius: 10px; }")
-                             .arg(name));
-    return panel;
-}
-
-QLabel* MakeCaption(QWidget* parent, const QString& name, const QString& text, const QRect& place) {
-    QLabel* caption = MakeLabel(parent, name, text, place, 13, true);
-    caption->setStyleSheet(QString("color: %1; background: transparent;").arg(kAccent));
-    return caption;
-}
-
-void SetColour(QLabel* label, const char* colour) {
-    label->setStyleSheet(QString("color: %1; background: transparent;").arg(colour));
-}
 
 }  // namespace
 
@@ -74,31 +49,28 @@ TForm6::TForm6(Session& session, QWidget* parent)
 void TForm6::addButton(QWidget* parent, int number, const QString& text, const QString& blindText,
                        const QRect& place, const QRect& blindPlace, void (TForm6::*handler)(),
                        bool small) {
-    const QString stem = QString("Button%1").arg(number);
-    auto* button = small ? new ImageButton(session(), parent, stem, text, place,
-                                           "QVX2_button_small.jpg", "QVX2_button_small_over.jpg")
-                         : new ImageButton(session(), parent, stem, text, place);
-    connect(button, &ImageButton::clicked, this, handler);
-    auto* blind = new BlindLabel(session(), parent, QString("BlindButton%1").arg(number), blindText,
-                                 blindPlace);
-    connect(blind, &BlindLabel::clicked, this, [this, handler] {
-        session().sounds().PlayClick();
-        (this->*handler)();
-    });
+    ButtonWithTwin(*this, parent,
+                   {.stem = QString("Button%1").arg(number),
+                    .text = text,
+                    .rect = place,
+                    .twinName = QString("BlindButton%1").arg(number),
+                    .twinRect = blindPlace,
+                    .small = small,
+                    .twinText = blindText},
+                   [this, handler] { (this->*handler)(); });
 }
 
 void TForm6::buildScenarioPanel() {
-    QFrame* panel = MakePanel(this, "ScenarioPanel", {20, 20, 540, 500});
-    MakeCaption(panel, "ScenarioCaption", "Scenario", {16, 12, 300, 26});
+    QFrame* panel = Panel(this, "ScenarioPanel", {20, 20, 540, 500});
+    Caption(panel, "ScenarioCaption", "Scenario", {16, 12, 300, 26});
     m_scenarioPicture = new PictureLabel(panel, "Image1", {16, 86, 320, 240});
 
-    m_title = MakeLabel(panel, "Label5", "", {16, 44, 508, 32}, 16, true);
+    m_title = Text(panel, "Label5", "", {16, 44, 508, 32}, 16, Tone::Plain, true);
     m_title->setWordWrap(true);
     m_title->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_goal = MakeLabel(panel, "Label10", "", {352, 86, 172, 72}, 12);
+    m_goal = Text(panel, "Label10", "", {352, 86, 172, 72}, 12, Tone::Accent);
     m_goal->setWordWrap(true);
     m_goal->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    SetColour(m_goal, kAccent);
 
     // The blind twins say what they step, since both panels have a Previous and a Next.
     addButton(panel, 2, "Previous", "Previous scenario", {365, 242, 150, 36}, {352, 168, 172, 22},
@@ -108,17 +80,16 @@ void TForm6::buildScenarioPanel() {
     m_blindTitle = new BlindLabel(session(), panel, "BlindLabel5", "", {16, 334, 320, 22});
 
     // The descriptions are paragraphs of several sentences: they get the panel's whole width.
-    m_description = MakeLabel(panel, "Label6", "", {16, 366, 508, 120}, 12);
+    m_description = Text(panel, "Label6", "", {16, 366, 508, 120}, 12, Tone::Soft);
     m_description->setWordWrap(true);
     m_description->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    SetColour(m_description, kSoftWhite);
 }
 
 void TForm6::buildLogoPanel() {
-    QFrame* panel = MakePanel(this, "LogoPanel", {576, 20, 220, 500});
-    MakeCaption(panel, "LogoCaption", "Company logo", {12, 12, 196, 26});
+    QFrame* panel = Panel(this, "LogoPanel", {576, 20, 220, 500});
+    Caption(panel, "LogoCaption", "Company logo", {12, 12, 196, 26});
     m_logoPicture = new PictureLabel(panel, "Image2", {10, 46, 200, 200});
-    m_logoCaption = MakeLabel(panel, "Label8", "", {10, 254, 200, 26}, 12, true);
+    m_logoCaption = Text(panel, "Label8", "", {10, 254, 200, 26}, 12, Tone::Plain, true);
     m_logoCaption->setAlignment(Qt::AlignCenter);
 
     addButton(panel, 6, "Previous", "Previous logo", {35, 296, 150, 36}, {10, 394, 200, 22},
@@ -129,20 +100,20 @@ void TForm6::buildLogoPanel() {
 }
 
 void TForm6::buildDeckColumn() {
-    QFrame* panel = MakePanel(this, "DeckPanel", {812, 20, 192, 500});
-    MakeCaption(panel, "DeckCaption", "Advantage deck", {12, 12, 172, 26});
+    QFrame* panel = Panel(this, "DeckPanel", {812, 20, 192, 500});
+    Caption(panel, "DeckCaption", "Advantage deck", {12, 12, 172, 26});
     for (int k = 0; k < kBoosterSlots; ++k) {
         const int y = 48 + k * 88;
         m_deckPictures[k] = new PictureLabel(panel, QString("Deck%1").arg(k + 1), {12, y, 60, 80});
-        m_deckNames[k] = MakeLabel(panel, QString("DeckName%1").arg(k + 1), "", {80, y, 104, 80});
+        m_deckNames[k] = Text(panel, QString("DeckName%1").arg(k + 1), "", {80, y, 104, 80});
         m_deckNames[k]->setWordWrap(true);
         m_deckNames[k]->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     }
 }
 
 void TForm6::buildNamePanel() {
-    QFrame* panel = MakePanel(this, "NamePanel", {20, 536, 984, 124});
-    MakeLabel(panel, "Label1", kNamePrompt, {20, 14, 944, 26}, 12, true);
+    QFrame* panel = Panel(this, "NamePanel", {20, 536, 984, 124});
+    Text(panel, "Label1", kNamePrompt, {20, 14, 944, 26}, 12, Tone::Plain, true);
     m_name = new QLineEdit(panel);
     m_name->setObjectName("Edit1");
     m_name->setGeometry(20, 52, 600, 40);
@@ -249,27 +220,16 @@ void TForm6::showDeck() {
             picture->setPicture(QString::fromStdString(BoosterPicture(*card)));
             picture->setStyleSheet(QString());
             name->setText(card->name);
-            SetColour(name, "white");
+            name->setStyleSheet(ToneStyle(Tone::Plain));
         } else {
             picture->setPicture(QString());
-            picture->setStyleSheet("border: 2px dashed #415a77; border-radius: 6px;");
+            picture->setStyleSheet(
+                QString("border: 2px dashed %1; border-radius: 6px;").arg(palette::kLine));
             name->setText(kEmptyDeckPlace);
-            SetColour(name, kMuted);
+            name->setStyleSheet(ToneStyle(Tone::Muted));
         }
         picture->setAccessibleName(name->text());
     }
-}
-
-bool ChooseNewGame(TForm6& newGame, TForm25& customGame, NewGameChoice& choice) {
-    newGame.prepare();
-    if (newGame.run() != QDialog::Accepted) return false;
-    choice = newGame.choice();
-    if (ScenarioKind(choice.scenario) == Kind::kCustom) {
-        customGame.prepare();
-        customGame.run();
-        choice.custom = customGame.settings();
-    }
-    return true;
 }
 
 }  // namespace qvx::ui

@@ -15,7 +15,6 @@ namespace qvx::ui {
 class BlindLabel;
 class ImageButton;
 class PictureLabel;
-class TForm25;
 
 // The name field takes only what a save game can hold: characters of the Windows-1252 code
 // page, at most 255 of its bytes.
@@ -32,7 +31,7 @@ class TForm6 : public GameScreen {
     TForm6(Session& session, QWidget* parent);
 
     // Opens on scenario 1 and logo 1 with an empty name, the deck column as the settings hold it.
-    void prepare();
+    void prepare() override;
     // What the player chose, the name without the blanks around it. A name left empty or blank
     // thus reaches the engine empty, and NewGame gives the company its logo's default name: the
     // screen does not repeat that rule.
@@ -78,9 +77,5 @@ class TForm6 : public GameScreen {
     std::array<PictureLabel*, 5> m_deckPictures{};
     std::array<QLabel*, 5> m_deckNames{};
 };
-
-// The start screen's road through the new game screen and, for a Custom scenario, the custom
-// settings. False when the player left the new game screen without confirming.
-bool ChooseNewGame(TForm6& newGame, TForm25& customGame, NewGameChoice& choice);
 
 }  // namespace qvx::ui

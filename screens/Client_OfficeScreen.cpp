@@ -5,20 +5,18 @@
 #include <QListWidget>
 #include <QTimer>
 
-#include "Client_OfficeScreen_Style.h"
 #include "DialogService.h"
 #include "Highscores.h"
 #include "Office.h"
 #include "PlanningPhase.h"
 #include "SaveGame.h"
+#include "ScreenKit.h"
 #include "Session.h"
 #include "Sounds.h"
 #include "TurnCycle.h"
 #include "Widgets.h"
 
 namespace qvx::ui {
-
-using namespace office;
 
 namespace {
 
@@ -149,11 +147,8 @@ void TForm7::updateMainButtons() {
     for (int k = 1; k <= kMainButtonCount; ++k) {
         const bool enabled = !OpensScreen(k) || live || m_openers[static_cast<size_t>(k)];
         m_buttons[k]->setEnabled(enabled);
-        m_blindButtons[k]->setEnabled(enabled);
         // The greyed picture says "not yet"; the caption stays readable.
-        if (!enabled)
-            m_buttons[k]->label()->setStyleSheet(
-                "color: #c3ccd8; font-weight: bold; background: transparent;");
+        if (!enabled) m_buttons[k]->label()->setStyleSheet(ToneStyle(Tone::Soft, true));
     }
 }
 
@@ -162,10 +157,10 @@ void TForm7::updatePhaseLook() {
     if (auto* lamp = findChild<QLabel*>("OnAirLamp")) {
         const bool live = broadcasting();
         lamp->setText(live ? "ON AIR" : "OFF AIR");
-        lamp->setStyleSheet(live ? "color: white; background: #e63946; border-radius: 6px;"
-                                   " font-weight: bold;"
-                                 : "color: #a9b8cc; background: #27344a; border-radius: 6px;"
-                                   " font-weight: bold;");
+        lamp->setStyleSheet(
+            QString("color: %1; background: %2; border-radius: 6px; font-weight: bold;")
+                .arg(live ? palette::kText : palette::kMuted,
+                     live ? palette::kOnAir : palette::kPanel));
     }
 }
 

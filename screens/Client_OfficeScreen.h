@@ -2,6 +2,7 @@
 // TForm7, the office: the hub of a running game. It shows the viewed channel's money, logo,
 // date and clock, opens the planning screens, turns the day over with "End turn", and plays the
 // simulated day back on its TV with faces, popups, watch buttons and Play/Pause.
+#include <QPoint>
 #include <QPointer>
 #include <array>
 #include <functional>
@@ -99,6 +100,10 @@ class TForm7 : public GameScreen {
     void reject() override;
 
   private:
+    // The hour popup sits over the TV; the group popup beside the face that opened it, Kids first.
+    static constexpr QPoint kInfoPopupPlace{128, 170};
+    static constexpr QPoint kKidsPopupPlace{713, 163};
+
     struct WatchButton {
         PictureLabel* action = nullptr;
         PictureLabel* pressed = nullptr;
@@ -195,7 +200,6 @@ class TForm7 : public GameScreen {
 
     // Main buttons and their blind twins.
     std::array<ImageButton*, kMainButtonCount + 1> m_buttons{};
-    std::array<BlindLabel*, kMainButtonCount + 1> m_blindButtons{};
 
     // Phone and cheats.
     QFrame* m_phone = nullptr;

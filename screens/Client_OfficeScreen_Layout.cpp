@@ -6,60 +6,29 @@
 #include <QListWidget>
 
 #include "Client_OfficeScreen.h"
-#include "Client_OfficeScreen_Style.h"
+#include "ScreenKit.h"
 #include "Session.h"
 #include "Sounds.h"
 #include "Widgets.h"
 
 namespace qvx::ui {
 
-using namespace office;
-
-namespace {
-
-QFrame* MakePanel(QWidget* parent, const QString& name, const QRect& place, const QString& style) {
-    auto* panel = new QFrame(parent);
-    panel->setObjectName(name);
-    panel->setGeometry(place);
-    panel->setStyleSheet(style);
-    return panel;
-}
-
-QLabel* StyledLabel(QWidget* parent, const QString& name, const QString& text, const QRect& place,
-                    int pointSize, const char* colour, bool bold = false) {
-    QLabel* label = MakeLabel(parent, name, text, place, pointSize, bold);
-    label->setStyleSheet(TextStyle(colour, bold));
-    return label;
-}
-
-PictureLabel* MakePicture(QWidget* parent, const QString& name, const QRect& place,
-                          const QString& picture, const QString& accessible) {
-    auto* label = new PictureLabel(parent, name, place);
-    label->setPicture(picture);
-    label->setAccessibleName(accessible);
-    return label;
-}
-
-}  // namespace
-
 void TForm7::buildTopBar() {
-    MakePanel(this, "TopBar", {0, 0, 1024, 84},
-              "QFrame#TopBar { background: rgba(6, 12, 24, 215);"
-              " border-bottom: 1px solid #415a77; }");
-    m_logo = MakePicture(this, "Image4", {24, 10, 64, 64}, QString(), "Company logo");
-    m_money = StyledLabel(this, "Label1", " ", {104, 8, 360, 40}, 20, kWhite, true);
-    m_bankrupt = StyledLabel(this, "Bankrupt_Label", OfficeText::kBankruptLabel, {104, 48, 150, 26},
-                             13, kWarningRed, true);
+    Panel(this, "TopBar", {0, 0, 1024, 84}, PanelKind::Bar);
+    m_logo = Picture(this, "Image4", {24, 10, 64, 64}, QString(), "Company logo");
+    m_money = Text(this, "Label1", " ", {104, 8, 360, 40}, 20, Tone::Plain, true);
+    m_bankrupt = Text(this, "Bankrupt_Label", OfficeText::kBankruptLabel, {104, 48, 150, 26}, 13,
+                      Tone::Warning, true);
     m_bankrupt->hide();
     m_channelText = new BlindLabel(session(), this, "BlindLabel22", " ", {264, 50, 190, 24});
 
-    m_date = StyledLabel(this, "Label17", QString(), {450, 14, 370, 30}, 14, kWhite);
+    m_date = Text(this, "Label17", QString(), {450, 14, 370, 30}, 14, Tone::Plain);
     m_date->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    auto* name = StyledLabel(this, "ViewedName", QString(), {450, 46, 370, 24}, 11, kMuted);
+    auto* name = Text(this, "ViewedName", QString(), {450, 46, 370, 24}, 11, Tone::Muted);
     name->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    m_clock = StyledLabel(this, "Label6", QString(), {830, 8, 140, 50}, 28, kWhite, true);
+    m_clock = Text(this, "Label6", QString(), {830, 8, 140, 50}, 28, Tone::Plain, true);
     m_clock->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    m_clockSuffix = StyledLabel(this, "Label20", QString(), {974, 26, 44, 28}, 13, kBlinkYellow);
+    m_clockSuffix = Text(this, "Label20", QString(), {974, 26, 44, 28}, 13, Tone::Highlight);
 
     // The cheats hide behind an invisible spot in the corner.
     m_cheatSpot = new PictureLabel(this, "Image1", {0, 0, 17, 17});
@@ -68,16 +37,11 @@ void TForm7::buildTopBar() {
 }
 
 void TForm7::buildTv() {
-    auto* bezel = MakePanel(this, "TvBezel", {24, 100, 432, 336},
-                            "QFrame#TvBezel { background: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
-                            " stop:0 #34476a, stop:1 #141d2e); border: 2px solid #5b7399;"
-                            " border-radius: 18px; }");
-    auto* well = MakePanel(bezel, "TvWell", {20, 20, 392, 296},
-                           "QFrame#TvWell { background: #05080d; border-radius: 6px; }");
-    m_tvOff = MakePicture(well, "TVOff", {4, 4, 384, 288}, "QVX2_tv_off.jpg", "TV switched off");
-    m_tvBox = MakePanel(well, "GroupBox_TVScreen", {4, 4, 384, 288},
-                        "QFrame#GroupBox_TVScreen { background: black; }");
-    m_tv = MakePicture(m_tvBox, "TVScreen", {0, 0, 384, 288}, QString(), "TV screen");
+    auto* bezel = Panel(this, "TvBezel", {24, 100, 432, 336}, PanelKind::Bezel);
+    auto* well = Panel(bezel, "TvWell", {20, 20, 392, 296}, PanelKind::Screen);
+    m_tvOff = Picture(well, "TVOff", {4, 4, 384, 288}, "QVX2_tv_off.jpg", "TV switched off");
+    m_tvBox = Panel(well, "GroupBox_TVScreen", {4, 4, 384, 288}, PanelKind::Screen);
+    m_tv = Picture(m_tvBox, "TVScreen", {0, 0, 384, 288}, QString(), "TV screen");
     m_tv->setAccessibleDescription("Hover or, in blind mode, click for the figures of the hour");
     connect(m_tv, &PictureLabel::entered, this, &TForm7::tvEntered);
     connect(m_tv, &PictureLabel::left, this, &TForm7::tvLeft);
@@ -85,23 +49,22 @@ void TForm7::buildTv() {
     connect(m_tv, &PictureLabel::rightClicked, this, &TForm7::tvClicked);
     m_tvBox->hide();
 
-    auto* stats = MakePanel(this, "StatsPanel", {476, 100, 420, 184}, PanelStyle("StatsPanel"));
-    auto* lamp = StyledLabel(stats, "OnAirLamp", "OFF AIR", {16, 14, 96, 28}, 11, kWhite, true);
+    auto* stats = Panel(this, "StatsPanel", {476, 100, 420, 184});
+    auto* lamp = Text(stats, "OnAirLamp", "OFF AIR", {16, 14, 96, 28}, 11, Tone::Plain, true);
     lamp->setAlignment(Qt::AlignCenter);
-    StyledLabel(stats, "OnAirText", QString(), {124, 14, 284, 28}, 11, kMuted);
-    StyledLabel(stats, "ViewersCaption", "Viewers", {16, 52, 110, 28}, 14, kMuted);
-    m_viewers = StyledLabel(stats, "Label3", ": None", {126, 52, 280, 28}, 14, kWhite, true);
-    m_reqCaption = StyledLabel(stats, "Label13", "Req.", {16, 84, 110, 28}, 14, kWhite);
-    m_adRequirement = StyledLabel(stats, "Label7", ": None", {126, 84, 280, 28}, 14, kWhite, true);
-    StyledLabel(stats, "RatingCaption", "Rating", {16, 116, 110, 28}, 14, kMuted);
-    m_appeal = StyledLabel(stats, "Label2", ": 0%", {126, 116, 280, 28}, 14, kWhite, true);
+    Text(stats, "OnAirText", QString(), {124, 14, 284, 28}, 11, Tone::Muted);
+    Text(stats, "ViewersCaption", "Viewers", {16, 52, 110, 28}, 14, Tone::Muted);
+    m_viewers = Text(stats, "Label3", ": None", {126, 52, 280, 28}, 14, Tone::Plain, true);
+    m_reqCaption = Text(stats, "Label13", "Req.", {16, 84, 110, 28}, 14, Tone::Plain);
+    m_adRequirement = Text(stats, "Label7", ": None", {126, 84, 280, 28}, 14, Tone::Plain, true);
+    Text(stats, "RatingCaption", "Rating", {16, 116, 110, 28}, 14, Tone::Muted);
+    m_appeal = Text(stats, "Label2", ": 0%", {126, 116, 280, 28}, 14, Tone::Plain, true);
 
-    auto* guide = MakePanel(this, "GuidePanel", {476, 296, 420, 236}, PanelStyle("GuidePanel"));
-    StyledLabel(guide, "GuideCaption", "Tonight's programme", {16, 8, 388, 24}, 12, kBlinkYellow,
-                true);
+    auto* guide = Panel(this, "GuidePanel", {476, 296, 420, 236});
+    Caption(guide, "GuideCaption", "Tonight's programme", {16, 8, 388, 24}, 12);
     for (int s = 1; s <= kSlots; ++s) {
-        auto* row = StyledLabel(guide, QString("GuideRow%1").arg(s), QString(),
-                                {16, 32 + (s - 1) * 20, 388, 20}, 11, kMuted);
+        auto* row = Text(guide, QString("GuideRow%1").arg(s), QString(),
+                         {16, 32 + (s - 1) * 20, 388, 20}, 11, Tone::Muted);
         row->setTextFormat(Qt::PlainText);
     }
 
@@ -110,14 +73,14 @@ void TForm7::buildTv() {
 }
 
 void TForm7::buildControls() {
-    MakePanel(this, "ControlStrip", {24, 444, 432, 56}, PanelStyle("ControlStrip"));
+    Panel(this, "ControlStrip", {24, 444, 432, 56});
     auto makePair = [this](int number, const QRect& place, const QString& picture,
                            const QString& accessible) {
         WatchButton pair;
         const QString stem = QString("ControlButton%1").arg(number);
-        pair.action = MakePicture(this, stem + "_Action", place, picture + ".jpg", accessible);
+        pair.action = Picture(this, stem + "_Action", place, picture + ".jpg", accessible);
         pair.pressed =
-            MakePicture(this, stem + "_Pressed", place, picture + "_pressed.jpg", accessible);
+            Picture(this, stem + "_Pressed", place, picture + "_pressed.jpg", accessible);
         pair.action->setCursor(Qt::PointingHandCursor);
         pair.pressed->setCursor(Qt::PointingHandCursor);
         pair.pressed->hide();
@@ -154,15 +117,12 @@ void TForm7::buildControls() {
 void TForm7::buildFaces() {
     for (int face = 1; face <= kAudienceGroups; ++face) {
         const int group = GroupOfFace(face);
-        auto* box = MakePanel(this, QString("GroupBox_Face%1").arg(face),
-                              {912, 96 + (face - 1) * 86, 96, 82},
-                              QString("QFrame#GroupBox_Face%1 { background: rgba(17,28,46,200);"
-                                      " border: 1px solid #415a77; border-radius: 8px; }")
-                                  .arg(face));
-        auto* picture = MakePicture(box, QString("Face%1").arg(face), {20, 2, 56, 56}, QString(),
-                                    GroupName(group));
-        auto* name = StyledLabel(box, QString("FaceName%1").arg(face), GroupName(group),
-                                 {0, 58, 96, 22}, 11, kWhite);
+        auto* box = Panel(this, QString("GroupBox_Face%1").arg(face),
+                          {912, 96 + (face - 1) * 86, 96, 82}, PanelKind::Inset);
+        auto* picture =
+            Picture(box, QString("Face%1").arg(face), {20, 2, 56, 56}, QString(), GroupName(group));
+        auto* name = Text(box, QString("FaceName%1").arg(face), GroupName(group), {0, 58, 96, 22},
+                          11, Tone::Plain);
         name->setAlignment(Qt::AlignCenter);
         connect(picture, &PictureLabel::entered, this, [this, face] { faceEntered(face); });
         connect(picture, &PictureLabel::left, this, [this, face] { faceLeft(face); });
@@ -179,65 +139,63 @@ void TForm7::buildMainButtons() {
         const int row = (k - 1) / 5;
         const int column = (k - 1) % 5;
         const QRect place(160 + column * 144, 548 + row * 108, 128, 96);
-        auto* button = new ImageButton(
-            session(), this, QString("Button%1").arg(k), MainButtonCaption(k), place,
-            QString("QVX2_office%1.jpg").arg(k), QString("QVX2_office%1_over.jpg").arg(k));
-        button->setObjectName(QString("Button%1_Pressed").arg(k));
         // The handler plays the click, so the blind twin and the tests sound the same.
-        button->setPlaysClick(false);
+        ImageButton* button = ButtonWithTwin(*this, this,
+                                             {.stem = QString("Button%1").arg(k),
+                                              .text = MainButtonCaption(k),
+                                              .rect = place,
+                                              .twinName = QString("BlindLabel%1").arg(11 + k),
+                                              .twinRect = {place.x(), place.y() + 2, 128, 46},
+                                              .playsClick = false,
+                                              .picture = QString("QVX2_office%1").arg(k)},
+                                             [this, k] { mainButtonClicked(k); });
+        button->setObjectName(QString("Button%1_Pressed").arg(k));
         button->label()->setGeometry(2, 58, 124, 38);
         QFont font = button->label()->font();
         font.setPointSize(11);
         button->label()->setFont(font);
-        connect(button, &ImageButton::clicked, this, [this, k] { mainButtonClicked(k); });
-        auto* blind = new BlindLabel(session(), this, QString("BlindLabel%1").arg(11 + k),
-                                     MainButtonCaption(k), {place.x(), place.y() + 2, 128, 46});
-        connect(blind, &BlindLabel::clicked, this, [this, k] { mainButtonClicked(k); });
         m_buttons[k] = button;
-        m_blindButtons[k] = blind;
     }
 }
 
 void TForm7::buildInfoPopup() {
-    m_infoPopup = MakePanel(this, "Panel_InfoPopup", {kInfoPopupPlace, QSize(380, 300)},
-                            PopupStyle("Panel_InfoPopup"));
-    m_infoTitle = StyledLabel(m_infoPopup, "Label9", QString(), {12, 8, 356, 46}, 12, kWhite, true);
+    m_infoPopup =
+        Panel(this, "Panel_InfoPopup", {kInfoPopupPlace, QSize(380, 300)}, PanelKind::Popup);
+    m_infoTitle = Text(m_infoPopup, "Label9", QString(), {12, 8, 356, 46}, 12, Tone::Plain, true);
     m_infoTitle->setWordWrap(true);
     for (int i = 1; i <= 5; ++i) {
         const int y = 56 + (i - 1) * 24;
-        m_infoRows.captions.push_back(StyledLabel(m_infoPopup, QString("InfoCaption%1").arg(i),
-                                                  QString(), {12, y, 152, 22}, 11, kMuted));
-        m_infoRows.values.push_back(StyledLabel(m_infoPopup, QString("InfoValue%1").arg(i),
-                                                QString(), {166, y, 204, 22}, 11, kWhite));
+        m_infoRows.captions.push_back(Text(m_infoPopup, QString("InfoCaption%1").arg(i), QString(),
+                                           {12, y, 152, 22}, 11, Tone::Muted));
+        m_infoRows.values.push_back(Text(m_infoPopup, QString("InfoValue%1").arg(i), QString(),
+                                         {166, y, 204, 22}, 11, Tone::Plain));
     }
-    m_infoRating = StyledLabel(m_infoPopup, "InfoRating", QString(), {12, 178, 356, 22}, 11,
-                               kBlinkYellow, true);
-    m_infoText = StyledLabel(m_infoPopup, "Label18", QString(), {12, 202, 356, 70}, 11, kMuted);
+    m_infoRating =
+        Text(m_infoPopup, "InfoRating", QString(), {12, 178, 356, 22}, 11, Tone::Highlight, true);
+    m_infoText = Text(m_infoPopup, "Label18", QString(), {12, 202, 356, 70}, 11, Tone::Muted);
     m_infoText->setWordWrap(true);
     m_infoText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_infoPay =
-        StyledLabel(m_infoPopup, "Label25", QString(), {12, 272, 356, 22}, 12, kBlinkYellow, true);
+        Text(m_infoPopup, "Label25", QString(), {12, 272, 356, 22}, 12, Tone::Highlight, true);
     m_infoPay->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_infoPopup->setAttribute(Qt::WA_TransparentForMouseEvents);
     m_infoPopup->hide();
 }
 
 void TForm7::buildGroupPopup() {
-    m_groupPopup = MakePanel(this, "Panel_AudiencePopup", {kKidsPopupPlace, QSize(192, 340)},
-                             PopupStyle("Panel_AudiencePopup"));
-    m_groupName =
-        StyledLabel(m_groupPopup, "Label29", QString(), {12, 6, 168, 26}, 13, kWhite, true);
+    m_groupPopup =
+        Panel(this, "Panel_AudiencePopup", {kKidsPopupPlace, QSize(192, 340)}, PanelKind::Popup);
+    m_groupName = Text(m_groupPopup, "Label29", QString(), {12, 6, 168, 26}, 13, Tone::Plain, true);
     for (int i = 1; i <= 4; ++i) {
         const int y = 36 + (i - 1) * 40;
-        m_groupRows.captions.push_back(StyledLabel(m_groupPopup, QString("GroupCaption%1").arg(i),
-                                                   QString(), {12, y, 168, 20}, 11, kMuted));
-        m_groupRows.values.push_back(StyledLabel(m_groupPopup, QString("GroupValue%1").arg(i),
-                                                 QString(), {12, y + 18, 168, 20}, 11, kWhite,
-                                                 true));
+        m_groupRows.captions.push_back(Text(m_groupPopup, QString("GroupCaption%1").arg(i),
+                                            QString(), {12, y, 168, 20}, 11, Tone::Muted));
+        m_groupRows.values.push_back(Text(m_groupPopup, QString("GroupValue%1").arg(i), QString(),
+                                          {12, y + 18, 168, 20}, 11, Tone::Plain, true));
     }
     m_groupOpinion =
-        StyledLabel(m_groupPopup, "Label34", QString(), {12, 196, 168, 22}, 11, kBlinkYellow, true);
-    m_groupVoice = StyledLabel(m_groupPopup, "Label35", QString(), {12, 220, 168, 114}, 11, kMuted);
+        Text(m_groupPopup, "Label34", QString(), {12, 196, 168, 22}, 11, Tone::Highlight, true);
+    m_groupVoice = Text(m_groupPopup, "Label35", QString(), {12, 220, 168, 114}, 11, Tone::Muted);
     m_groupVoice->setWordWrap(true);
     m_groupVoice->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_groupPopup->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -245,8 +203,8 @@ void TForm7::buildGroupPopup() {
 }
 
 void TForm7::buildPhone() {
-    m_phone = MakePanel(this, "Panel2", {400, 85, 320, 392}, PanelStyle("Panel2"));
-    StyledLabel(m_phone, "PhoneTitle", "Phone", {16, 10, 288, 30}, 16, kWhite, true);
+    m_phone = Panel(this, "Panel2", {400, 85, 320, 392});
+    Text(m_phone, "PhoneTitle", "Phone", {16, 10, 288, 30}, 16, Tone::Plain, true);
     m_contactList = new QListWidget(m_phone);
     m_contactList->setObjectName("ListBox1");
     m_contactList->setGeometry(16, 48, 288, 240);
@@ -254,42 +212,44 @@ void TForm7::buildPhone() {
     m_contactList->setStyleSheet(
         "QListWidget { font-size: 13pt; }"
         "QListWidget::item { padding: 6px; }");
-    auto* close =
-        new ImageButton(session(), m_phone, "Phone1Button", OfficeText::kPhoneClose,
-                        {16, 300, 136, 40}, "QVX2_button_small.jpg", "QVX2_button_small_over.jpg");
-    close->setObjectName("Phone1Button");
-    close->setPlaysClick(false);
-    auto* call =
-        new ImageButton(session(), m_phone, "Phone2Button", OfficeText::kPhoneCall,
-                        {168, 300, 136, 40}, "QVX2_button_small.jpg", "QVX2_button_small_over.jpg");
-    call->setObjectName("Phone2Button");
-    call->setPlaysClick(false);
-    connect(close, &ImageButton::clicked, this, &TForm7::closePhone);
-    connect(call, &ImageButton::clicked, this, &TForm7::callClicked);
-    auto* blindClose = new BlindLabel(session(), m_phone, "BlindButton4", OfficeText::kPhoneClose,
-                                      {16, 350, 136, 24});
-    auto* blindCall = new BlindLabel(session(), m_phone, "BlindButton5", OfficeText::kPhoneCall,
-                                     {168, 350, 136, 24});
-    connect(blindClose, &BlindLabel::clicked, this, &TForm7::closePhone);
-    connect(blindCall, &BlindLabel::clicked, this, &TForm7::callClicked);
+    // The handlers play the click themselves, as the main buttons' do.
+    auto addButton = [this](const QString& stem, const QString& text, int left, const QString& twin,
+                            void (TForm7::*handler)()) {
+        ButtonWithTwin(*this, m_phone,
+                       {.stem = stem,
+                        .text = text,
+                        .rect = {left, 300, 136, 40},
+                        .twinName = twin,
+                        .twinRect = {left, 350, 136, 24},
+                        .small = true,
+                        .playsClick = false},
+                       [this, handler] { (this->*handler)(); })
+            ->setObjectName(stem);
+    };
+    addButton("Phone1Button", OfficeText::kPhoneClose, 16, "BlindButton4", &TForm7::closePhone);
+    addButton("Phone2Button", OfficeText::kPhoneCall, 168, "BlindButton5", &TForm7::callClicked);
     m_phone->hide();
 }
 
 void TForm7::buildCheats() {
-    m_cheats = MakePanel(this, "Panel1", {302, 150, 420, 340}, PanelStyle("Panel1"));
-    StyledLabel(m_cheats, "CheatTitle", OfficeText::kCheatPanelTitle, {20, 10, 360, 30}, 16, kWhite,
-                true);
+    m_cheats = Panel(this, "Panel1", {302, 150, 420, 340});
+    Text(m_cheats, "CheatTitle", OfficeText::kCheatPanelTitle, {20, 10, 360, 30}, 16, Tone::Plain,
+         true);
     int index = 0;
     auto add = [this, &index](const QString& text, std::function<void()> action) {
         const int column = index % 2;
         const int row = index / 2;
         ++index;
-        auto* button = new ImageButton(session(), m_cheats, QString("CheatButton%1").arg(index),
-                                       text, {20 + column * 195, 50 + row * 46, 185, 38},
-                                       "QVX2_button_small.jpg", "QVX2_button_small_over.jpg");
-        button->setObjectName(QString("CheatButton%1").arg(index));
-        button->setPlaysClick(false);
-        connect(button, &ImageButton::clicked, this, std::move(action));
+        // No blind twins: the cheats are a tester's door, not part of the game.
+        const QString stem = QString("CheatButton%1").arg(index);
+        ButtonWithTwin(*this, m_cheats,
+                       {.stem = stem,
+                        .text = text,
+                        .rect = {20 + column * 195, 50 + row * 46, 185, 38},
+                        .small = true,
+                        .playsClick = false},
+                       std::move(action))
+            ->setObjectName(stem);
     };
     add(OfficeText::kCheatMoney10k, [this] { cheatMoney(10000); });
     add(OfficeText::kCheatMoney100k, [this] { cheatMoney(100000); });

@@ -5,15 +5,13 @@
 #include <QTimer>
 
 #include "Client_OfficeScreen.h"
-#include "Client_OfficeScreen_Style.h"
 #include "DialogService.h"
+#include "ScreenKit.h"
 #include "Session.h"
 #include "Sounds.h"
 #include "Widgets.h"
 
 namespace qvx::ui {
-
-using namespace office;
 
 namespace {
 
@@ -60,7 +58,7 @@ void TForm7::markViewedChannel() {
 
 void TForm7::setMoneyHighlighted(bool on) {
     m_moneyHighlighted = on;
-    m_money->setStyleSheet(TextStyle(on ? kBlinkYellow : kWhite, true));
+    m_money->setStyleSheet(ToneStyle(on ? Tone::Highlight : Tone::Plain, true));
 }
 
 void TForm7::tick() {
@@ -134,9 +132,9 @@ void TForm7::applyTv(const TvView& tv) {
     }
     m_viewers->setText(Text(tv.viewers));
     m_adRequirement->setText(Text(tv.adRequirement));
-    const char* requirementColour = tv.adRequirementRed ? kWarningRed : kWhite;
-    m_adRequirement->setStyleSheet(TextStyle(requirementColour, true));
-    m_reqCaption->setStyleSheet(TextStyle(requirementColour));
+    const Tone requirement = tv.adRequirementRed ? Tone::Warning : Tone::Plain;
+    m_adRequirement->setStyleSheet(ToneStyle(requirement, true));
+    m_reqCaption->setStyleSheet(ToneStyle(requirement));
     m_adRequirement->setProperty("warning", tv.adRequirementRed);
     m_reqCaption->setProperty("warning", tv.adRequirementRed);
     m_appeal->setText(Text(tv.appeal));
@@ -216,8 +214,9 @@ void TForm7::updateGuide() {
         }
         const QString time = Text(ClockText(s + 1, 0)) + " pm   ";
         row->setText(row->fontMetrics().elidedText(time + title, Qt::ElideRight, row->width()));
-        const char* colour = s == onAir ? kBlinkYellow : (live && s < onAir ? "#6c7a89" : kMuted);
-        row->setStyleSheet(TextStyle(colour, s == onAir));
+        const Tone tone =
+            s == onAir ? Tone::Highlight : (live && s < onAir ? Tone::Disabled : Tone::Muted);
+        row->setStyleSheet(ToneStyle(tone, s == onAir));
     }
 }
 

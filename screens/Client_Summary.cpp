@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include "DaySummary.h"
+#include "ScreenKit.h"
 #include "Session.h"
 #include "Sounds.h"
 #include "Widgets.h"
@@ -16,24 +17,13 @@ namespace {
 constexpr const char* kSwitchTexts[kChannels] = {
     "Switch to Red channel", "Switch to Yellow channel", "Switch to Green channel",
     "Switch to Blue channel"};
-constexpr const char* kChannelColours[kChannels] = {"#e63946", "#ffb703", "#2a9d8f", "#219ebc"};
 
 constexpr QRect kPanelPlace{40, 144, 944, 526};
 constexpr int kBubbleLeft = 770;
 constexpr int kBubblePitch = 56;
 
-QString PanelStyle(const QString& name) {
-    return QString(
-               "QFrame#%1 { background: rgba(17, 28, 46, 235); border: 1px solid #778da9;"
-               " border-top-right-radius: 10px; border-bottom-left-radius: 10px;"
-               " border-bottom-right-radius: 10px; }")
-        .arg(name);
-}
-
 QLabel* MakeFigureCaption(QWidget* parent, const QString& name, const QString& text, int y) {
-    QLabel* caption = MakeLabel(parent, name, text, {32, y, 300, 36}, 14);
-    caption->setStyleSheet("color: #a9b8cc; background: transparent;");
-    return caption;
+    return Text(parent, name, text, {32, y, 300, 36}, 14, Tone::Muted);
 }
 
 }  // namespace
@@ -45,18 +35,14 @@ TForm12::TForm12(Session& session, QWidget* parent)
     buildLogPanel();
     buildTabs();
 
-    auto* close = new ImageButton(session, this, "Button1", "Close", {724, 690, 280, 44});
-    connect(close, &ImageButton::clicked, this, &QDialog::accept);
-    auto* blindClose = new BlindLabel(session, this, "BlindButton1", "Close", {40, 700, 180, 24});
-    connect(blindClose, &BlindLabel::clicked, this, [this] {
-        this->session().sounds().PlayClick();
-        accept();
-    });
+    ButtonWithTwin(*this, this,
+                   {"Button1", "Close", {724, 690, 280, 44}, "BlindButton1", {40, 700, 180, 24}},
+                   [this] { accept(); });
     showInfo();
 }
 
 void TForm12::buildHeader() {
-    m_title = MakeLabel(this, "Label18", "", {40, 24, 700, 44}, 22, true);
+    m_title = Text(this, "Label18", "", {40, 24, 700, 44}, 22, Tone::Plain, true);
     // The selected company's bubble sits in a ring of its colour.
     m_bubbleRing = new QLabel(this);
     m_bubbleRing->setObjectName("BubbleRing");
@@ -81,31 +67,25 @@ void TForm12::buildHeader() {
 }
 
 void TForm12::buildInfoPanel() {
-    m_info = new QFrame(this);
-    m_info->setObjectName("Panel1");
-    m_info->setGeometry(kPanelPlace);
-    m_info->setStyleSheet(PanelStyle("Panel1"));
-    m_infoTitle = MakeLabel(m_info, "Label22", "", {32, 24, 880, 36}, 18, true);
+    m_info = Panel(this, "Panel1", kPanelPlace, PanelKind::Tabbed);
+    m_infoTitle = Text(m_info, "Label22", "", {32, 24, 880, 36}, 18, Tone::Plain, true);
     m_logo = new PictureLabel(m_info, "Image1", {32, 84, 96, 96});
-    m_bankrupt = MakeLabel(m_info, "Bankrupt_Label", "BANKRUPT", {156, 112, 400, 44}, 24, true);
-    m_bankrupt->setStyleSheet("color: #ff4d5a; background: transparent;");
+    m_bankrupt =
+        Text(m_info, "Bankrupt_Label", "BANKRUPT", {156, 112, 400, 44}, 24, Tone::Warning, true);
 
     auto* line = new QFrame(m_info);
     line->setObjectName("InfoRule");
     line->setGeometry(32, 210, 880, 1);
-    line->setStyleSheet("background: #415a77;");
+    line->setStyleSheet(QString("background: %1;").arg(palette::kLine));
     MakeFigureCaption(m_info, "Label23", "Operational funds:", 236);
-    m_funds = MakeLabel(m_info, "Label24", "", {340, 232, 540, 44}, 20, true);
+    m_funds = Text(m_info, "Label24", "", {340, 232, 540, 44}, 20, Tone::Plain, true);
     MakeFigureCaption(m_info, "Label25", "Net revenue:", 296);
-    m_netRevenue = MakeLabel(m_info, "Label26", "", {340, 292, 540, 44}, 20, true);
+    m_netRevenue = Text(m_info, "Label26", "", {340, 292, 540, 44}, 20, Tone::Plain, true);
 }
 
 void TForm12::buildLogPanel() {
-    m_log = new QFrame(this);
-    m_log->setObjectName("Panel2");
-    m_log->setGeometry(kPanelPlace);
-    m_log->setStyleSheet(PanelStyle("Panel2"));
-    m_logTitle = MakeLabel(m_log, "Label7", "", {32, 24, 880, 36}, 18, true);
+    m_log = Panel(this, "Panel2", kPanelPlace, PanelKind::Tabbed);
+    m_logTitle = Text(m_log, "Label7", "", {32, 24, 880, 36}, 18, Tone::Plain, true);
     m_memo = new QPlainTextEdit(m_log);
     m_memo->setObjectName("Memo1");
     m_memo->setGeometry(32, 76, 880, 420);
@@ -120,23 +100,8 @@ void TForm12::buildTabs() {
     const char* texts[2] = {"Info", "Game log"};
     for (int t = 0; t < 2; ++t) {
         const QRect place(40 + t * 174, 106, 170, 39);
-        auto* tab = new PictureLabel(this, names[t][0], place);
-        tab->setText(texts[t]);
-        tab->setAlignment(Qt::AlignCenter);
-        tab->setCursor(Qt::PointingHandCursor);
-        tab->setAccessibleName(texts[t]);
-        tab->setStyleSheet(
-            "color: #a9b8cc; background: #1b263b; border: 1px solid #415a77;"
-            " border-top-left-radius: 8px; border-top-right-radius: 8px;");
-        // The lit tab covers the panel's top edge, so that tab and panel read as one piece.
-        auto* lit = new PictureLabel(this, names[t][1], place.adjusted(0, 0, 0, 1));
-        lit->setText(texts[t]);
-        lit->setAlignment(Qt::AlignCenter);
-        lit->setAccessibleName(texts[t]);
-        lit->setStyleSheet(
-            "color: white; font-weight: bold; background: rgb(17, 28, 46);"
-            " border: 1px solid #778da9; border-bottom: none; border-top: 3px solid #ffb703;"
-            " border-top-left-radius: 8px; border-top-right-radius: 8px;");
+        auto* tab = Tab(this, names[t][0], texts[t], place, false);
+        auto* lit = Tab(this, names[t][1], texts[t], place, true);
         m_tabs[t] = tab;
         m_litTabs[t] = lit;
         for (PictureLabel* sender : {tab, lit}) {
@@ -182,9 +147,9 @@ void TForm12::redraw(int company) {
     m_bankrupt->setVisible(summary.bankrupt);
     m_funds->setText(QString::fromStdString(summary.funds));
     m_netRevenue->setText(QString::fromStdString(summary.netRevenue));
-    const char* colour = "white";
-    if (!summary.bankrupt) colour = NetRevenue(gs, company) < 0 ? "#ff4d5a" : "#8ee6a0";
-    m_netRevenue->setStyleSheet(QString("color: %1; background: transparent;").arg(colour));
+    Tone revenue = Tone::Plain;
+    if (!summary.bankrupt) revenue = NetRevenue(gs, company) < 0 ? Tone::Warning : Tone::Gain;
+    m_netRevenue->setStyleSheet(ToneStyle(revenue, true));
 
     QStringList lines;
     for (const std::string& line : summary.log)
@@ -195,7 +160,7 @@ void TForm12::redraw(int company) {
     m_bubbleRing->move(bubble.topLeft() - QPoint(6, 6));
     m_bubbleRing->setStyleSheet(
         QString("background: transparent; border: 3px solid %1; border-radius: 10px;")
-            .arg(kChannelColours[company - 1]));
+            .arg(palette::kChannels[company - 1]));
     m_bubbleRing->lower();
     backgroundPicture()->lower();
 }

@@ -17,14 +17,14 @@ namespace qvx::ui {
 
 TForm3::TForm3(Session& session, QWidget* parent)
     : GameScreen(session, parent, "TForm3", "QVX2_bg_start.jpg") {
-    auto* pitch = MakeLabel(this, "Label1", kPitchText, {60, 250, 520, 150}, 13);
+    auto* pitch = Text(this, "Label1", kPitchText, {60, 250, 520, 150}, 13);
     pitch->setWordWrap(true);
     pitch->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     addButton(1, "Start a new game", 0, &TForm3::startNewGame);
-    addButton(2, "Continue a game", 1, nullptr)->setEnabled(false);
-    addButton(5, "Highscores", 2, nullptr)->setEnabled(false);
-    addButton(10, "Modify advantage deck", 3, nullptr)->setEnabled(false);
+    addButton(2, "Continue a game", 1, nullptr);
+    addButton(5, "Highscores", 2, nullptr);
+    addButton(10, "Modify advantage deck", 3, nullptr);
     addButton(4, "Blind compatibility", 4, &TForm3::toggleBlindMode);
     m_musicButton = addButton(6, kMusicOffLabel, 5, &TForm3::toggleMusicAndEffects, false);
     addButton(7, "Credits", 6, &TForm3::showCredits);
@@ -34,12 +34,8 @@ TForm3::TForm3(Session& session, QWidget* parent)
     m_blindTopic = new BlindLabel(session, this, "BlindTopicLabel", "Blind compatibility mode: ON",
                                   {60, 210, 300, 24});
 
-    m_credits = new QFrame(this);
-    m_credits->setObjectName("Panel1");
-    m_credits->setGeometry(108, 85, 560, 600);
-    m_credits->setStyleSheet(
-        "QFrame#Panel1 { background: #1b263b; border: 1px solid #778da9; border-radius: 10px; }");
-    MakeLabel(m_credits, "P1_Label1", "Credits", {24, 16, 300, 32}, 16, true);
+    m_credits = Panel(this, "Panel1", {108, 85, 560, 600});
+    Caption(m_credits, "P1_Label1", "Credits", {24, 16, 300, 32}, 16);
     m_creditsText = new QTextBrowser(m_credits);
     m_creditsText->setObjectName("RichEdit1");
     m_creditsText->setGeometry(24, 56, 512, 470);
@@ -55,20 +51,18 @@ TForm3::TForm3(Session& session, QWidget* parent)
 ImageButton* TForm3::addButton(int number, const QString& text, int row, void (TForm3::*handler)(),
                                bool playsClick) {
     const QRect place(690, 200 + row * 56, 280, 44);
-    auto* button = new ImageButton(session(), this, QString("Button%1").arg(number), text, place);
-    button->setPlaysClick(playsClick);
     // The blind twins are numbered after the credits panel's close label.
-    auto* blind = new BlindLabel(session(), this, QString("BlindButton%1").arg(number + 4), text,
-                                 {470, place.y() + 10, 210, 24});
-    if (handler) {
-        connect(button, &ImageButton::clicked, this, handler);
-        connect(blind, &BlindLabel::clicked, this, [this, handler, playsClick] {
-            if (playsClick) session().sounds().PlayClick();
-            (this->*handler)();
-        });
-    } else {
-        blind->setEnabled(false);
-    }
+    ImageButton* button = ButtonWithTwin(*this, this,
+                                         {.stem = QString("Button%1").arg(number),
+                                          .text = text,
+                                          .rect = place,
+                                          .twinName = QString("BlindButton%1").arg(number + 4),
+                                          .twinRect = {470, place.y() + 10, 210, 24},
+                                          .playsClick = playsClick},
+                                         [this, handler] {
+                                             if (handler) (this->*handler)();
+                                         });
+    button->setEnabled(handler != nullptr);
     return button;
 }
 

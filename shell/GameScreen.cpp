@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QScreen>
 
+#include "ScreenKit.h"
 #include "Widgets.h"
 
 namespace qvx::ui {
@@ -14,7 +15,7 @@ GameScreen::GameScreen(Session& session, QWidget* parent, const QString& objectN
     setWindowTitle("Quovix 2");
     setFixedSize(size);
     setModal(true);
-    setStyleSheet("QDialog { background: #0d1b2a; }");
+    setStyleSheet(QString("QDialog { background: %1; }").arg(palette::kNight));
     m_background = new PictureLabel(this, "Background", rect());
     m_background->setPicture(background);
     m_background->lower();

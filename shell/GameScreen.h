@@ -15,6 +15,10 @@ class GameScreen : public QDialog {
                const QString& background, QSize size = {1024, 768});
     Session& session() { return m_session; }
 
+    // Brings the screen up to date with the game before it is shown; the office calls it before
+    // it runs a screen of the registry.
+    virtual void prepare() {}
+
     // Shows the screen modally, centred on the canvas; returns the dialog's result.
     int run();
 

@@ -4,6 +4,8 @@
 #include <QFont>
 #include <QFontDatabase>
 
+#include "ScreenKit.h"
+
 namespace qvx::ui {
 
 void ApplyLook() {
@@ -13,13 +15,14 @@ void ApplyLook() {
     QFont font("DejaVu Sans");
     font.setPointSize(11);
     QApplication::setFont(font);
+    using namespace palette;
     qApp->setStyleSheet(
-        "QLabel { color: white; }"
-        "QLineEdit, QComboBox, QListWidget, QTextBrowser, QPlainTextEdit {"
-        "  background: #1b263b; color: white; border: 1px solid #415a77; border-radius: 4px;"
-        "  selection-background-color: #ffb703; selection-color: #0d1b2a; }"
-        "QComboBox QAbstractItemView { background: #1b263b; color: white; }"
-        "QFrame#Panel { background: #1b263b; border: 1px solid #778da9; border-radius: 8px; }");
+        QString("QLabel { color: %1; }"
+                "QLineEdit, QComboBox, QListWidget, QTextBrowser, QPlainTextEdit {"
+                "  background: %2; color: %1; border: 1px solid %3; border-radius: 4px;"
+                "  selection-background-color: %4; selection-color: %5; }"
+                "QComboBox QAbstractItemView { background: %2; color: %1; }")
+            .arg(kText, kPanel, kLine, kAccent, kNight));
 }
 
 }  // namespace qvx::ui

@@ -8,6 +8,7 @@
 #include <QRegion>
 
 #include "Pictures.h"
+#include "ScreenKit.h"
 #include "Session.h"
 #include "Sounds.h"
 
@@ -71,7 +72,7 @@ ImageButton::ImageButton(Session& session, QWidget* parent, const QString& stem,
     m_label->setAlignment(Qt::AlignCenter);
     m_label->setWordWrap(true);
     m_label->setAttribute(Qt::WA_TransparentForMouseEvents);
-    m_label->setStyleSheet("color: white; font-weight: bold; background: transparent;");
+    m_label->setStyleSheet(ToneStyle(Tone::Plain, true));
     setText(text);
 }
 
@@ -89,10 +90,9 @@ QString ImageButton::text() const {
 
 void ImageButton::changeEvent(QEvent* event) {
     if (event->type() == QEvent::EnabledChange) {
-        m_label->setStyleSheet(isEnabled()
-                                   ? "color: white; font-weight: bold; background: transparent;"
-                                   : "color: #6c7a89; font-weight: bold; background: transparent;");
+        m_label->setStyleSheet(ToneStyle(isEnabled() ? Tone::Plain : Tone::Disabled, true));
         if (!isEnabled()) m_over->hide();
+        emit enabledChanged(isEnabled());
     }
     QLabel::changeEvent(event);
 }
@@ -131,9 +131,9 @@ BlindLabel::BlindLabel(Session& session, QWidget* parent, const QString& objectN
     setGeometry(geometry);
     setWordWrap(true);
     setText(text);
-    setStyleSheet(
-        "color: #ffe8a3; background: rgba(13,27,42,200); border: 1px solid #ffb703;"
-        "padding: 1px 3px;");
+    setStyleSheet(QString("color: %1; background: rgba(13,27,42,200); border: 1px solid %2;"
+                          "padding: 1px 3px;")
+                      .arg(palette::kBlindText, palette::kAccent));
     setCursor(Qt::PointingHandCursor);
     setVisible(followsSwitch && session.blindMode());
     if (followsSwitch) connect(&session, &Session::blindModeChanged, this, &QWidget::setVisible);
@@ -159,7 +159,7 @@ QLabel* MakeLabel(QWidget* parent, const QString& objectName, const QString& tex
     font.setPointSize(pointSize);
     font.setBold(bold);
     label->setFont(font);
-    label->setStyleSheet("color: white; background: transparent;");
+    label->setStyleSheet(ToneStyle(Tone::Plain, bold));
     return label;
 }
 

@@ -54,6 +54,8 @@ class ImageButton : public QLabel {
     void clicked();
     void pressed();
     void released();
+    // So that a blind twin is usable exactly when its button is.
+    void enabledChanged(bool enabled);
 
   protected:
     void changeEvent(QEvent* event) override;

@@ -9,6 +9,7 @@
 
 #include "Client_CustomGame.h"
 #include "Client_NewGameScreen.h"
+#include "GameWindows.h"
 #include "NewGame.h"
 #include "UiTestSupport.h"
 #include "Widgets.h"
@@ -287,7 +288,7 @@ TEST(ChooseNewGame, CustomScenarioGoesOnToTheCustomSettings) {
         });
     });
     NewGameChoice choice;
-    ASSERT_TRUE(ui::ChooseNewGame(newGame, customGame, choice));
+    ASSERT_TRUE(app::ChooseNewGame(newGame, customGame, choice));
     EXPECT_EQ(choice.scenario, 30);
     EXPECT_EQ(choice.custom.turns, 48);
     EXPECT_EQ(choice.custom.competitors, 0);
@@ -304,13 +305,13 @@ TEST(ChooseNewGame, BackEndsTheRoadAndAnOrdinaryScenarioSkipsTheCustomSettings) 
     });
     WhenShown(&newGame, [&] { newGame.back(); });
     NewGameChoice choice;
-    EXPECT_FALSE(ui::ChooseNewGame(newGame, customGame, choice));
+    EXPECT_FALSE(app::ChooseNewGame(newGame, customGame, choice));
 
     WhenShown(&newGame, [&] {
         newGame.nextScenario();  // 2: Normal - European Union
         newGame.confirm();
     });
-    ASSERT_TRUE(ui::ChooseNewGame(newGame, customGame, choice));
+    ASSERT_TRUE(app::ChooseNewGame(newGame, customGame, choice));
     EXPECT_EQ(choice.scenario, 2);
     EXPECT_FALSE(customShown);
 }

@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QProcess>
 
+#include "ScreenRegistry.h"
 #include "UiTestSupport.h"
 
 namespace qvx::test {
@@ -29,9 +30,8 @@ TEST_P(ScreenshotTest, EveryScreenRendersAFullPictureAndLeavesTheSavesAlone) {
     EXPECT_FALSE(std::filesystem::exists(dir.path() / "QVX2_SAVEGAME_0.int"));
 }
 
-INSTANTIATE_TEST_SUITE_P(Screens, ScreenshotTest,
-                         ::testing::Values("start", "newgame", "custom", "office",
-                                           "office-broadcast", "summary"));
+// Every shot of the screen registry, so a screen added there is rendered here too.
+INSTANTIATE_TEST_SUITE_P(Screens, ScreenshotTest, ::testing::ValuesIn(app::ShotNames()));
 
 TEST(ScreenshotErrorsTest, UnknownScreenAndMissingSlotFailWithAReason) {
     UiFixtureDir dir;
