@@ -2,10 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <QDragEnterEvent>
 #include <QImage>
+#include <QMimeData>
 #include <atomic>
 #include <cstdlib>
 
+#include "DragDrop.h"
 #include "Pictures.h"
 
 namespace qvx::test {
@@ -55,6 +58,23 @@ bool IsNotBlank(const QImage& image) {
         for (int x = 0; x < image.width(); x += 3)
             if (image.pixel(x, y) != first) return true;
     return false;
+}
+
+bool Drop(QWidget* from, QWidget* to) {
+    const ui::DragSource* source = ui::FindDragSource(from);
+    if (!source) {
+        ADD_FAILURE() << from->objectName().toStdString() << " is not a drag source";
+        return false;
+    }
+    const std::unique_ptr<QMimeData> data = source->dragData();
+    if (!data) return false;
+    const QPoint centre = to->rect().center();
+    QDragEnterEvent enter(centre, Qt::MoveAction, data.get(), Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(to, &enter);
+    if (!enter.isAccepted()) return false;
+    QDropEvent drop(QPointF(centre), Qt::MoveAction, data.get(), Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(to, &drop);
+    return drop.isAccepted();
 }
 
 }  // namespace qvx::test

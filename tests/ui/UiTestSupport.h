@@ -109,4 +109,8 @@ std::string TextOf(QWidget* parent, const char* name);
 // True when the picture has more than one colour.
 bool IsNotBlank(const QImage& image);
 
+// Drops what the drag source `from` holds onto `to`, as the player's drag would end there: the
+// drag enters `to`, then is let go. False when `from` is an empty place or `to` refuses it.
+bool Drop(QWidget* from, QWidget* to);
+
 }  // namespace qvx::test
