@@ -142,7 +142,8 @@ class TForm7 : public GameScreen {
     void saveAndClose();
     void closeOffice();
     void applyTv(const TvView& tv);
-    void placeGroupPopup(int face);
+    // The group popup beside face 1..5, kept inside the screen.
+    void showGroupPopup(int face);
 
     std::array<std::function<void()>, kMainButtonCount + 1> m_openers{};
     std::function<void(int)> m_summary;

@@ -312,21 +312,19 @@ void TForm7::tvClicked() {
     }
 }
 
-void TForm7::placeGroupPopup(int face) {
+void TForm7::showGroupPopup(int face) {
     const int step = m_faceBoxes[2]->y() - m_faceBoxes[1]->y();
     const int lowest = height() - m_groupPopup->height() - 8;
     const int y = std::min(kKidsPopupPlace.y() + (face - 1) * step, lowest);
     m_groupPopup->move(kKidsPopupPlace.x(), y);
+    m_groupPopupFace = face;
+    m_groupPopup->show();
+    m_groupPopup->raise();
 }
 
 void TForm7::faceEntered(int face) {
     if (session().blindMode() || !broadcasting() || face < 1 || face > kAudienceGroups) return;
-    if (showGroupInfo(GroupOfFace(face))) {
-        placeGroupPopup(face);
-        m_groupPopupFace = face;
-        m_groupPopup->show();
-        m_groupPopup->raise();
-    }
+    if (showGroupInfo(GroupOfFace(face))) showGroupPopup(face);
     stopPlayback();
     showPlayImage(false);
 }
@@ -343,10 +341,7 @@ void TForm7::faceClicked(int face) {
         return;
     }
     if (!broadcasting() || !showGroupInfo(GroupOfFace(face))) return;
-    placeGroupPopup(face);
-    m_groupPopupFace = face;
-    m_groupPopup->show();
-    m_groupPopup->raise();
+    showGroupPopup(face);
     stopPlayback();
     showPlayImage(false);
 }
