@@ -78,8 +78,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         return 0;
     }
     Expect(gs != nullptr, "an accepted slot produced no state");
-    Expect(gs->PlayerChannel >= 1 && gs->PlayerChannel <= kChannels,
-           "an accepted slot has no valid player channel");
+    Expect(ValidChannel(gs->PlayerChannel), "an accepted slot has no valid player channel");
     Bytes ints, strs;
     Serialise(*gs, slot, ints, strs);
     const Bytes& givenInts = c.file % 2 == 0 ? input : t.valid[stem + ".int"];

@@ -174,7 +174,7 @@ void TForm7::mainButtonClicked(int button) {
         if (const char* locked = LockedButtonText(button)) {
             stopPlayback();
             showPlayImage(false);
-            session().dialogs().Inform(OfficeText::kRefusalTitle, locked);
+            session().dialogs().Inform(kRefusalTitle, locked);
         }
         return;
     }

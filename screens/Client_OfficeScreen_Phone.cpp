@@ -83,7 +83,7 @@ void TForm7::cheatMoney(int32_t amount) {
     if (gs.EndTurnBusy) return;
     const OfficeOutcome outcome = CheatMoneyInOffice(gs, amount);
     if (outcome == OfficeOutcome::JournalFull)
-        session().dialogs().Inform(OfficeText::kRefusalTitle, kJournalFullText);
+        session().dialogs().Inform(kRefusalTitle, kJournalFullText);
     if (outcome == OfficeOutcome::Done) refreshOffice();
 }
 
@@ -93,7 +93,7 @@ void TForm7::cheatPopularity(int group) {
     if (gs.EndTurnBusy) return;
     const OfficeOutcome outcome = CheatPopularity(gs, group);
     if (outcome == OfficeOutcome::JournalFull)
-        session().dialogs().Inform(OfficeText::kRefusalTitle, kJournalFullText);
+        session().dialogs().Inform(kRefusalTitle, kJournalFullText);
     if (outcome == OfficeOutcome::Done) refreshOffice();
 }
 

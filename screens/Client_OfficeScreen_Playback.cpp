@@ -239,7 +239,7 @@ void TForm7::watchPressedClicked(int channel) {
     s.sounds().StopCue();
     s.sounds().PlayClick();
     if (!broadcasting()) {
-        s.dialogs().Inform(OfficeText::kRefusalTitle, OfficeText::kWatchButtonText);
+        s.dialogs().Inform(kRefusalTitle, OfficeText::kWatchButtonText);
         return;
     }
     if (channel < 1 || channel > kChannels) return;
@@ -253,7 +253,7 @@ void TForm7::playPressed() {
     Session& s = session();
     if (!broadcasting()) {
         s.sounds().PlayClick();
-        s.dialogs().Inform(OfficeText::kRefusalTitle, OfficeText::kPlayButtonText);
+        s.dialogs().Inform(kRefusalTitle, OfficeText::kPlayButtonText);
         return;
     }
     s.sounds().PlayFastForward();

@@ -8,12 +8,6 @@ namespace qvx {
 
 namespace {
 
-bool ValidPlayer(const GameState& gs) {
-    return gs.PlayerChannel >= 1 && gs.PlayerChannel <= kChannels;
-}
-bool ValidContract(int32_t id) {
-    return id >= 1 && id <= kAds;
-}
 bool ValidArchivePosition(int k) {
     return k >= 1 && k <= kAcceptedAdPositions;
 }
@@ -34,12 +28,12 @@ bool IsAccepted(const GameState& gs, int32_t contract) {
 }  // namespace
 
 AdOutcome CheckAcceptContract(const GameState& gs, int offer, int position) {
-    if (!ValidPlayer(gs) || !ValidOffer(offer) || !ValidArchivePosition(position))
+    if (!ValidChannel(gs.PlayerChannel) || !ValidOffer(offer) || !ValidArchivePosition(position))
         return AdOutcome::Invalid;
     const int c = gs.PlayerChannel;
     const int32_t contract = gs.AdOffers[c][offer];
     if (contract == 0) return AdOutcome::Empty;
-    if (!ValidContract(contract)) return AdOutcome::Invalid;
+    if (!ValidAd(contract)) return AdOutcome::Invalid;
     if (gs.AcceptedAds[c][position] != 0) return AdOutcome::PositionFull;
     return AdOutcome::Confirm;
 }
@@ -50,7 +44,8 @@ AdOutcome AcceptContract(GameState& gs, int offer, int position) {
         return check;
     const int c = gs.PlayerChannel;
     const int32_t contract = gs.AdOffers[c][offer];
-    if (!RecordAction(gs, c, Journal::kAcceptAd, contract, position)) return AdOutcome::JournalFull;
+    if (!RecordAction(gs, c, JournalKind::AcceptAd, contract, position))
+        return AdOutcome::JournalFull;
     // The deadline counter is the turn cycle's; accepting neither pays nor starts anything.
     gs.AcceptedAds[c][position] = contract;
     gs.AdOffers[c][offer] = 0;
@@ -58,28 +53,29 @@ AdOutcome AcceptContract(GameState& gs, int offer, int position) {
 }
 
 AdOutcome SwapAdArchive(GameState& gs, int from, int to) {
-    if (!ValidPlayer(gs) || !ValidArchivePosition(from) || !ValidArchivePosition(to))
+    if (!ValidChannel(gs.PlayerChannel) || !ValidArchivePosition(from) || !ValidArchivePosition(to))
         return AdOutcome::Invalid;
     const int c = gs.PlayerChannel;
-    if (!RecordAction(gs, c, Journal::kSwapAdArchive, from, to)) return AdOutcome::JournalFull;
+    if (!RecordAction(gs, c, JournalKind::SwapAdArchive, from, to)) return AdOutcome::JournalFull;
     std::swap(gs.AcceptedAds[c][from], gs.AcceptedAds[c][to]);
     return AdOutcome::Swapped;
 }
 
-AdOutcome RefuseCancel(const GameState& gs, int position) {
-    if (!ValidPlayer(gs) || !ValidArchivePosition(position)) return AdOutcome::Invalid;
+AdOutcome CheckCancelContract(const GameState& gs, int position) {
+    if (!ValidChannel(gs.PlayerChannel) || !ValidArchivePosition(position))
+        return AdOutcome::Invalid;
     const int32_t contract = gs.AcceptedAds[gs.PlayerChannel][position];
     if (contract == 0) return AdOutcome::Empty;
-    if (!ValidContract(contract)) return AdOutcome::Invalid;
+    if (!ValidAd(contract)) return AdOutcome::Invalid;
     return AdOutcome::NoCancel;
 }
 
-AgencyDialog AdAgencyMessage(AdOutcome outcome) {
+Dialog AdAgencyMessage(AdOutcome outcome) {
     switch (outcome) {
         case AdOutcome::PositionFull:
-            return {kAgencyRefusalTitle, "This position in your ads archive is already full."};
+            return Refusal("This position in your ads archive is already full.");
         case AdOutcome::JournalFull:
-            return {kAgencyRefusalTitle, kJournalFullText};
+            return Refusal(kJournalFullText);
         case AdOutcome::Confirm:
         case AdOutcome::Accepted:
         case AdOutcome::Swapped:
@@ -91,16 +87,16 @@ AgencyDialog AdAgencyMessage(AdOutcome outcome) {
     return {};
 }
 
-AgencyDialog AcceptContractQuestion(const GameState& gs, const Catalogue& cat, int offer) {
-    if (!ValidPlayer(gs) || !ValidOffer(offer)) return {};
+Dialog AcceptContractQuestion(const GameState& gs, const Catalogue& cat, int offer) {
+    if (!ValidChannel(gs.PlayerChannel) || !ValidOffer(offer)) return {};
     const int32_t contract = gs.AdOffers[gs.PlayerChannel][offer];
-    if (!ValidContract(contract)) return {};
+    if (!ValidAd(contract)) return {};
     return {Quoted(cat.AdNames[contract]),
             "Do you really wish to accept this advertising contract?"};
 }
 
-AgencyDialog NoCancelMessage(const GameState& gs, const Catalogue& cat, int position) {
-    if (RefuseCancel(gs, position) != AdOutcome::NoCancel) return {};
+Dialog NoCancelMessage(const GameState& gs, const Catalogue& cat, int position) {
+    if (CheckCancelContract(gs, position) != AdOutcome::NoCancel) return {};
     const int32_t contract = gs.AcceptedAds[gs.PlayerChannel][position];
     return {Quoted(cat.AdNames[contract]),
             "\"We are sorry, but we do not cancel commercial contracts. Please fulfill the "
@@ -108,7 +104,7 @@ AgencyDialog NoCancelMessage(const GameState& gs, const Catalogue& cat, int posi
 }
 
 std::string AdAudienceText(const GameState& gs, int32_t contract) {
-    if (!ValidPlayer(gs) || !ValidContract(contract)) return {};
+    if (!ValidChannel(gs.PlayerChannel) || !ValidAd(contract)) return {};
     static constexpr const char* kTargets[] = {
         " million viewers", " million viewers", " million kids or teens",
         " million adults",  " million kids",    " million teens",
@@ -121,7 +117,7 @@ std::string AdAudienceText(const GameState& gs, int32_t contract) {
 }
 
 std::string AdDeadlineText(const GameState& gs, int32_t contract) {
-    if (!ValidPlayer(gs) || !ValidContract(contract)) return {};
+    if (!ValidChannel(gs.PlayerChannel) || !ValidAd(contract)) return {};
     const int c = gs.PlayerChannel;
     const std::string deadline = std::to_string(gs.AdPool[c][contract][Ad::kDeadline]);
     if (IsAccepted(gs, contract))

@@ -7,15 +7,10 @@
 #include <string>
 
 #include "Catalogue.h"
+#include "Dialog.h"
 #include "GameState.h"
-#include "MovieAgency.h"
 
 namespace qvx {
-
-// Journal kinds of the ad agency.
-namespace Journal {
-constexpr int32_t kAcceptAd = 3, kSwapAdArchive = 5;
-}
 
 enum class AdOutcome {
     Confirm,  // the check passed: the screen asks the question next
@@ -36,16 +31,16 @@ AdOutcome CheckAcceptContract(const GameState& gs, int offer, int position);
 AdOutcome AcceptContract(GameState& gs, int offer, int position);
 // Ads archive position k dragged onto position j.
 AdOutcome SwapAdArchive(GameState& gs, int from, int to);
-// An accepted contract dragged onto an offer or the background: never changes anything;
-// NoCancel when the position holds a contract.
-AdOutcome RefuseCancel(const GameState& gs, int position);
+// An accepted contract dragged onto an offer or the background: the agency never cancels, so
+// there is only the check; NoCancel when the position holds a contract.
+AdOutcome CheckCancelContract(const GameState& gs, int position);
 
 // The "N/A" dialog of a refusal; empty for every other outcome.
-AgencyDialog AdAgencyMessage(AdOutcome outcome);
+Dialog AdAgencyMessage(AdOutcome outcome);
 // The question between check and accept, titled with the name of the contract on offer n.
-AgencyDialog AcceptContractQuestion(const GameState& gs, const Catalogue& cat, int offer);
+Dialog AcceptContractQuestion(const GameState& gs, const Catalogue& cat, int offer);
 // The answer to a drag of ads archive position k away from the archive.
-AgencyDialog NoCancelMessage(const GameState& gs, const Catalogue& cat, int position);
+Dialog NoCancelMessage(const GameState& gs, const Catalogue& cat, int position);
 
 // Info panel lines of contract id c for the player: "Audience: 12 million kids", and the
 // deadline, which shows the days left only once the contract is accepted.

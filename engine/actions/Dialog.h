@@ -2,6 +2,7 @@
 // The one shape every player action answers in: a yes/no question asked between its check and
 // its apply, or the information dialog shown after either. An empty title means "show nothing".
 #include <string>
+#include <utility>
 
 namespace qvx {
 
@@ -14,5 +15,10 @@ struct Dialog {
 
 // The title of every refusal dialog of every screen.
 inline constexpr const char* kRefusalTitle = "N/A";
+
+// The "N/A" dialog of a refusal.
+inline Dialog Refusal(std::string text) {
+    return {kRefusalTitle, std::move(text)};
+}
 
 }  // namespace qvx

@@ -13,12 +13,6 @@ namespace {
 constexpr int kPendingMovieSales = 17;
 constexpr int kPendingMoviePurchases = Acc::kMovieCost;
 
-bool ValidPlayer(const GameState& gs) {
-    return gs.PlayerChannel >= 1 && gs.PlayerChannel <= kChannels;
-}
-bool ValidMovie(int32_t m) {
-    return m >= 1 && m <= kMovies;
-}
 bool ValidArchivePosition(int k) {
     return k >= 1 && k <= kAgencyArchivePositions;
 }
@@ -29,10 +23,6 @@ bool ValidOffer(int n) {
 MovieQuote With(MovieQuote quote, MovieOutcome outcome) {
     quote.outcome = outcome;
     return quote;
-}
-
-void AddTo(int32_t& field, int64_t amount) {
-    field = SaturateToInt32(int64_t{field} + amount);
 }
 
 std::string Quoted(const std::string& s) {
@@ -48,7 +38,7 @@ int32_t PlayerMoviePrice(const GameState& gs, const Catalogue& cat, const Booste
 }
 
 int32_t MovieSaleOffer(const GameState& gs, const Catalogue& cat, int c, int32_t movie) {
-    if (!ValidMovie(movie) || c < 1 || c > kChannels) return 0;
+    if (!ValidMovie(movie) || !ValidChannel(c)) return 0;
     const Record& rec = cat.MovieCatalogue[movie];
     int32_t offer = rec[Movie::kPrice] / 2;
     if (rec[Movie::kRecentlyShown] > 0) offer /= 2;
@@ -62,7 +52,8 @@ int32_t MovieSaleOffer(const GameState& gs, const Catalogue& cat, int c, int32_t
 MovieQuote CheckBuyMovie(const GameState& gs, const Catalogue& cat, const Boosters& boosters,
                          int offer, int position) {
     MovieQuote quote;
-    if (!ValidPlayer(gs) || !ValidOffer(offer) || !ValidArchivePosition(position)) return quote;
+    if (!ValidChannel(gs.PlayerChannel) || !ValidOffer(offer) || !ValidArchivePosition(position))
+        return quote;
     const int c = gs.PlayerChannel;
     quote.movie = gs.ShopOffers[c][offer];
     if (quote.movie == 0) return With(quote, MovieOutcome::Empty);
@@ -79,10 +70,11 @@ MovieQuote BuyMovie(GameState& gs, const Catalogue& cat, const Boosters& booster
     if (quote.outcome != MovieOutcome::Confirm) return quote;
     const int c = gs.PlayerChannel;
     if (!CanAfford(gs, c, quote.amount)) return With(quote, MovieOutcome::NotEnoughMoney);
-    if (!RecordAction(gs, c, Journal::kBuyMovie, quote.movie, position))
+    if (!RecordAction(gs, c, JournalKind::BuyMovie, quote.movie, position))
         return With(quote, MovieOutcome::JournalFull);
     Pay(gs, c, quote.amount);
-    AddTo(gs.ChannelPendingIncome[c][kPendingMoviePurchases], quote.amount);
+    int32_t& purchases = gs.ChannelPendingIncome[c][kPendingMoviePurchases];
+    purchases = AddSaturated(purchases, quote.amount);
     gs.MovieArchive[c][position] = quote.movie;
     gs.ShopOffers[c][offer] = 0;
     return With(quote, MovieOutcome::Bought);
@@ -90,7 +82,7 @@ MovieQuote BuyMovie(GameState& gs, const Catalogue& cat, const Boosters& booster
 
 MovieQuote CheckSellMovie(const GameState& gs, const Catalogue& cat, int position) {
     MovieQuote quote;
-    if (!ValidPlayer(gs) || !ValidArchivePosition(position)) return quote;
+    if (!ValidChannel(gs.PlayerChannel) || !ValidArchivePosition(position)) return quote;
     const int c = gs.PlayerChannel;
     quote.movie = gs.MovieArchive[c][position];
     if (quote.movie == 0) return With(quote, MovieOutcome::Empty);
@@ -104,7 +96,7 @@ MovieQuote SellMovie(GameState& gs, const Catalogue& cat, int position) {
     MovieQuote quote = CheckSellMovie(gs, cat, position);
     if (quote.outcome != MovieOutcome::Confirm) return quote;
     const int c = gs.PlayerChannel;
-    if (!RecordAction(gs, c, Journal::kSellMovie, quote.movie, 0))
+    if (!RecordAction(gs, c, JournalKind::SellMovie, quote.movie, 0))
         return With(quote, MovieOutcome::JournalFull);
     // A sold title may not stay planned: its hours fall back to no programme, ads stay.
     for (int slot = 1; slot <= kSlots; ++slot) {
@@ -112,30 +104,31 @@ MovieQuote SellMovie(GameState& gs, const Catalogue& cat, int position) {
         if (programme == quote.movie) programme = 0;
     }
     Credit(gs, c, quote.amount);
-    AddTo(gs.ChannelPendingIncome[c][kPendingMovieSales], quote.amount);
+    int32_t& sales = gs.ChannelPendingIncome[c][kPendingMovieSales];
+    sales = AddSaturated(sales, quote.amount);
     gs.MovieArchive[c][position] = 0;
     return With(quote, MovieOutcome::Sold);
 }
 
 MovieOutcome SwapMovieArchive(GameState& gs, int from, int to) {
-    if (!ValidPlayer(gs) || !ValidArchivePosition(from) || !ValidArchivePosition(to))
+    if (!ValidChannel(gs.PlayerChannel) || !ValidArchivePosition(from) || !ValidArchivePosition(to))
         return MovieOutcome::Invalid;
     const int c = gs.PlayerChannel;
     // The journal keeps the screen's drag codes, where archive positions are negative.
-    if (!RecordAction(gs, c, Journal::kSwapMovieArchive, -from, -to))
+    if (!RecordAction(gs, c, JournalKind::SwapMovieArchive, -from, -to))
         return MovieOutcome::JournalFull;
     std::swap(gs.MovieArchive[c][from], gs.MovieArchive[c][to]);
     return MovieOutcome::Swapped;
 }
 
-AgencyDialog MovieAgencyMessage(MovieOutcome outcome) {
+Dialog MovieAgencyMessage(MovieOutcome outcome) {
     switch (outcome) {
         case MovieOutcome::PositionFull:
-            return {kAgencyRefusalTitle, "This position in your movie archive is already full."};
+            return Refusal("This position in your movie archive is already full.");
         case MovieOutcome::NotEnoughMoney:
-            return {kAgencyRefusalTitle, "You do not have enough money!"};
+            return Refusal("You do not have enough money!");
         case MovieOutcome::JournalFull:
-            return {kAgencyRefusalTitle, kJournalFullText};
+            return Refusal(kJournalFullText);
         case MovieOutcome::Confirm:
         case MovieOutcome::Bought:
         case MovieOutcome::Sold:
@@ -147,7 +140,7 @@ AgencyDialog MovieAgencyMessage(MovieOutcome outcome) {
     return {};
 }
 
-AgencyDialog BuyMovieQuestion(const Catalogue& cat, const MovieQuote& quote) {
+Dialog BuyMovieQuestion(const Catalogue& cat, const MovieQuote& quote) {
     if (!ValidMovie(quote.movie)) return {};
     // "his movie" is the game's own wording.
     return {Quoted(cat.MovieTitles[quote.movie]),
@@ -155,7 +148,7 @@ AgencyDialog BuyMovieQuestion(const Catalogue& cat, const MovieQuote& quote) {
                 FormatAmount(quote.amount) + " millions?"};
 }
 
-AgencyDialog SellMovieQuestion(const Catalogue& cat, const MovieQuote& quote) {
+Dialog SellMovieQuestion(const Catalogue& cat, const MovieQuote& quote) {
     if (!ValidMovie(quote.movie)) return {};
     return {Quoted(cat.MovieTitles[quote.movie]),
             "\"Rent-a-movie Ltd. is proud to offer you the fair sum of " +

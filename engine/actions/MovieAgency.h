@@ -7,26 +7,14 @@
 #include <string>
 
 #include "Catalogue.h"
+#include "Dialog.h"
 #include "GameState.h"
 
 namespace qvx {
 
-// Journal kinds of the movie agency.
-namespace Journal {
-constexpr int32_t kSellMovie = 1, kBuyMovie = 2, kSwapMovieArchive = 4;
-}
-
 // The agency screen shows archive positions 1..27 only; position 28 has no image, so the player
 // can never act on it.
 constexpr int kAgencyArchivePositions = 27;
-
-// A yes/no question or an information dialog of an agency screen.
-struct AgencyDialog {
-    std::string title;
-    std::string text;
-    bool operator==(const AgencyDialog&) const = default;
-};
-inline constexpr const char* kAgencyRefusalTitle = "N/A";
 
 enum class MovieOutcome {
     Confirm,  // the check passed: the screen asks the question next
@@ -69,9 +57,9 @@ MovieQuote SellMovie(GameState& gs, const Catalogue& cat, int position);
 MovieOutcome SwapMovieArchive(GameState& gs, int from, int to);
 
 // The "N/A" dialog of a refusal; empty for every other outcome.
-AgencyDialog MovieAgencyMessage(MovieOutcome outcome);
+Dialog MovieAgencyMessage(MovieOutcome outcome);
 // The questions asked between check and apply, for a quote whose outcome is Confirm.
-AgencyDialog BuyMovieQuestion(const Catalogue& cat, const MovieQuote& quote);
-AgencyDialog SellMovieQuestion(const Catalogue& cat, const MovieQuote& quote);
+Dialog BuyMovieQuestion(const Catalogue& cat, const MovieQuote& quote);
+Dialog SellMovieQuestion(const Catalogue& cat, const MovieQuote& quote);
 
 }  // namespace qvx

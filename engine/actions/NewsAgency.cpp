@@ -9,14 +9,10 @@ namespace {
 // The turn's pending news purchases; moved into the accounts by the next turn cycle.
 constexpr int kPendingNewsPurchases = 20;
 
-bool ValidPlayer(const GameState& gs) {
-    return gs.PlayerChannel >= 1 && gs.PlayerChannel <= kChannels;
-}
-
 }  // namespace
 
 NewsOutcome SelectNews(GameState& gs, int offer, int target) {
-    if (!ValidPlayer(gs) || offer < 1 || offer > kNewsOfferPositions || target < 0 ||
+    if (!ValidChannel(gs.PlayerChannel) || offer < 1 || offer > kNewsOfferPositions || target < 0 ||
         target > kNewsShowPositions)
         return NewsOutcome::Invalid;
     const int c = gs.PlayerChannel;
@@ -30,7 +26,7 @@ NewsOutcome SelectNews(GameState& gs, int offer, int target) {
 }
 
 NewsOutcome CheckBuyNewsSet(const GameState& gs) {
-    if (!ValidPlayer(gs)) return NewsOutcome::Invalid;
+    if (!ValidChannel(gs.PlayerChannel)) return NewsOutcome::Invalid;
     const int c = gs.PlayerChannel;
     if (gs.NewsOffersB[c][1] == 0) return NewsOutcome::NoNewSet;
     if (!CanAfford(gs, c, kNewsSetPrice)) return NewsOutcome::NotEnoughMoney;
@@ -40,29 +36,28 @@ NewsOutcome CheckBuyNewsSet(const GameState& gs) {
 NewsOutcome BuyNewsSet(GameState& gs) {
     if (const NewsOutcome check = CheckBuyNewsSet(gs); check != NewsOutcome::Confirm) return check;
     const int c = gs.PlayerChannel;
-    if (!RecordAction(gs, c, Journal::kBuyNewsSet, 0, 0)) return NewsOutcome::JournalFull;
+    if (!RecordAction(gs, c, JournalKind::BuyNewsSet, 0, 0)) return NewsOutcome::JournalFull;
     Pay(gs, c, kNewsSetPrice);
     int32_t& pending = gs.ChannelPendingIncome[c][kPendingNewsPurchases];
-    pending = SaturateToInt32(int64_t{pending} + kNewsSetPrice);
+    pending = AddSaturated(pending, kNewsSetPrice);
     // The show keeps its articles although they are no longer on offer.
     gs.NewsOffersA[c] = gs.NewsOffersB[c];
     gs.NewsOffersB[c] = {};
     return NewsOutcome::Purchased;
 }
 
-AgencyDialog NewsAgencyMessage(NewsOutcome outcome) {
+Dialog NewsAgencyMessage(NewsOutcome outcome) {
     switch (outcome) {
         case NewsOutcome::Purchased:
             return {"New set purchased",
                     "You have successfully purchased a new set of news articles."};
         case NewsOutcome::NoNewSet:
-            return {kAgencyRefusalTitle,
-                    "There are no new articles available. Please check back tomorrow (next "
-                    "turn)."};
+            return Refusal(
+                "There are no new articles available. Please check back tomorrow (next turn).");
         case NewsOutcome::NotEnoughMoney:
-            return {kAgencyRefusalTitle, "You do not have enough money."};
+            return Refusal("You do not have enough money.");
         case NewsOutcome::JournalFull:
-            return {kAgencyRefusalTitle, kJournalFullText};
+            return Refusal(kJournalFullText);
         case NewsOutcome::Confirm:
         case NewsOutcome::Selected:
         case NewsOutcome::Invalid:
@@ -71,7 +66,7 @@ AgencyDialog NewsAgencyMessage(NewsOutcome outcome) {
     return {};
 }
 
-AgencyDialog BuyNewsSetQuestion() {
+Dialog BuyNewsSetQuestion() {
     return {"Purchase new set?",
             "Do you really wish to purchase a new set of news articles for $ " +
                 FormatAmount(kNewsSetPrice) + " millions?"};

@@ -3,15 +3,10 @@
 // on offer, and buying the turn's second set of five articles once.
 #include <cstdint>
 
+#include "Dialog.h"
 #include "GameState.h"
-#include "MovieAgency.h"
 
 namespace qvx {
-
-// Journal kind of a purchased news set (the office's money cheat writes the same triple).
-namespace Journal {
-constexpr int32_t kBuyNewsSet = 11;
-}
 
 inline constexpr int32_t kNewsSetPrice = 50;
 
@@ -36,7 +31,7 @@ NewsOutcome CheckBuyNewsSet(const GameState& gs);
 NewsOutcome BuyNewsSet(GameState& gs);
 
 // The dialog of a refusal or of the purchase; empty for Confirm, Selected and Invalid.
-AgencyDialog NewsAgencyMessage(NewsOutcome outcome);
-AgencyDialog BuyNewsSetQuestion();
+Dialog NewsAgencyMessage(NewsOutcome outcome);
+Dialog BuyNewsSetQuestion();
 
 }  // namespace qvx

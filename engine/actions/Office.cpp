@@ -13,16 +13,14 @@ void BarFromHighscores(GameState& gs) {
     gs.ChannelAccounts[0][Acc::kNoHighscore] = 1;
 }
 
-bool ValidChannel(int c) {
-    return c >= 1 && c <= kChannels;
-}
-
 }  // namespace
 
 OfficeOutcome CheatMoney(GameState& gs, int32_t amount) {
-    const int32_t kind = amount == 100000 ? 12 : amount == 10000 ? 11 : 0;
+    const JournalKind kind = amount == 100000  ? JournalKind::CheatMoney100k
+                             : amount == 10000 ? JournalKind::CheatMoney10k
+                                               : JournalKind::Free;
     const int p = gs.PlayerChannel;
-    if (kind == 0 || !ValidChannel(p)) return OfficeOutcome::NotAllowed;
+    if (kind == JournalKind::Free || !ValidChannel(p)) return OfficeOutcome::NotAllowed;
     if (!RecordAction(gs, p, kind, 0, 0)) return OfficeOutcome::JournalFull;
     Credit(gs, p, amount);
     BarFromHighscores(gs);
@@ -32,7 +30,8 @@ OfficeOutcome CheatMoney(GameState& gs, int32_t amount) {
 OfficeOutcome CheatPopularity(GameState& gs, int32_t group) {
     const int p = gs.PlayerChannel;
     if (group < 0 || group > kAudienceGroups || !ValidChannel(p)) return OfficeOutcome::NotAllowed;
-    if (!RecordAction(gs, p, 14, group, 10)) return OfficeOutcome::JournalFull;
+    if (!RecordAction(gs, p, JournalKind::CheatPopularity, group, 10))
+        return OfficeOutcome::JournalFull;
     for (int r = 1; r <= kRegions; ++r) {
         if (!RegionExists(gs, r) || !HoldsLicence(gs, r, p)) continue;
         for (int g = 1; g <= kAudienceGroups; ++g) {
@@ -75,7 +74,7 @@ OfficeOutcome CallBoardOfDirectors(GameState& gs, int target) {
         return OfficeOutcome::NotAllowed;
     AddLogLine(gs, gs.PlayerChannel, "* " + BoardCallText(gs, target));
     int32_t& pending = gs.Channel[target][Ch::kPendingDisabledTurns];
-    pending = SaturateToInt32(int64_t{pending} + 1);
+    pending = AddSaturated(pending, 1);
     return OfficeOutcome::Done;
 }
 
@@ -83,7 +82,7 @@ Bankruptcy DeclareBankruptcy(GameState& gs, const Catalogue& cat) {
     Bankruptcy result;
     const int p = gs.PlayerChannel;
     if (!ValidChannel(p) || !InBusiness(gs, p)) return result;
-    if (!RecordAction(gs, p, 17, 0, 0)) {
+    if (!RecordAction(gs, p, JournalKind::DeclareBankruptcy, 0, 0)) {
         result.outcome = OfficeOutcome::JournalFull;
         return result;
     }

@@ -13,11 +13,11 @@ namespace qvx {
 
 enum class OfficeOutcome { Done, JournalFull, NotAllowed };
 
-// "+ $ 10.000 millions" / "+ $ 100.000 millions": journal kinds 11 / 12. A game with cheats
-// no longer enters the highscores.
+// "+ $ 10.000 millions" / "+ $ 100.000 millions": JournalKind::CheatMoney10k / CheatMoney100k.
+// A game with cheats no longer enters the highscores.
 OfficeOutcome CheatMoney(GameState& gs, int32_t amount);
 // "+ 10% popularity" for every group (group 0) or one group 1..5, capped at 100, in every
-// existing region the player holds; journal kind 14 with the group and 10.
+// existing region the player holds; JournalKind::CheatPopularity with the group and 10.
 OfficeOutcome CheatPopularity(GameState& gs, int32_t group);
 
 // The phone's companies: those in business of which the player holds more than 29 percent.
@@ -27,8 +27,8 @@ std::string BoardCallText(const GameState& gs, int target);
 // Shuts the company down for the next day; not journaled, may be repeated.
 OfficeOutcome CallBoardOfDirectors(GameState& gs, int target);
 
-// The liquidator: journal kind 17 (a full journal refuses silently); the player's company
-// closes, the game is over and ranked. The caller then ends the turn as usual.
+// The liquidator: JournalKind::DeclareBankruptcy (a full journal refuses silently); the
+// player's company closes, the game is over and ranked. The caller then ends the turn as usual.
 struct Bankruptcy {
     OfficeOutcome outcome = OfficeOutcome::NotAllowed;
     FinalResult final;

@@ -20,14 +20,10 @@ bool ValidSlot(int s) {
     return s >= 1 && s <= kSlots;
 }
 
-bool ValidTitle(int32_t m) {
-    return m >= 1 && m <= kMovies;
-}
-
 // Every operation edits the player's plan, and only while the day is being planned.
 ProgrammeOutcome Guard(const GameState& gs) {
     if (gs.GameInfo[Info::kPhase] != Info::kPhasePlanning) return ProgrammeOutcome::NotPlanning;
-    if (gs.PlayerChannel < 1 || gs.PlayerChannel > kChannels) return ProgrammeOutcome::Invalid;
+    if (!ValidChannel(gs.PlayerChannel)) return ProgrammeOutcome::Invalid;
     return ProgrammeOutcome::Changed;
 }
 
@@ -46,7 +42,7 @@ void RemoveEverywhere(Plan& plan, int32_t programme) {
 }
 
 int32_t LengthOf(const Catalogue& cat, int32_t m) {
-    return ValidTitle(m) ? cat.MovieCatalogue[m][Movie::kLength] : 0;
+    return ValidMovie(m) ? cat.MovieCatalogue[m][Movie::kLength] : 0;
 }
 
 // The placement rules shared by an archive drop and a row move; m is a valid title id.
@@ -121,7 +117,7 @@ ProgrammeOutcome MoveSlotProgramme(GameState& gs, const Catalogue& cat, int from
     }
     if (p <= 0) return ProgrammeOutcome::NoRule;
     if (!InMovieArchive(gs, p)) return ProgrammeOutcome::NotInArchive;
-    if (!ValidTitle(p)) return ProgrammeOutcome::Invalid;
+    if (!ValidMovie(p)) return ProgrammeOutcome::Invalid;
     return PlaceTitle(plan, cat, p, target, true);
 }
 
@@ -146,7 +142,7 @@ ProgrammeOutcome PlaceArchiveProgramme(GameState& gs, const Catalogue& cat, int 
     if (!ValidSlot(target)) return ProgrammeOutcome::NoRule;
     const int32_t m = gs.MovieArchive[gs.PlayerChannel][image - 1];
     if (m == 0) return ProgrammeOutcome::EmptyPosition;
-    if (!ValidTitle(m)) return ProgrammeOutcome::Invalid;
+    if (!ValidMovie(m)) return ProgrammeOutcome::Invalid;
     return PlaceTitle(PlanOf(gs), cat, m, target, false);
 }
 
@@ -174,7 +170,7 @@ ProgrammeOutcome PlaceArchiveAd(GameState& gs, int image, int target) {
     if (!AdImage(image)) return ProgrammeOutcome::Invalid;
     if (!ValidSlot(target)) return ProgrammeOutcome::NoRule;
     const int32_t contract = gs.AcceptedAds[gs.PlayerChannel][image];
-    if (contract < 0 || contract > kAds) return ProgrammeOutcome::Invalid;
+    if (contract != 0 && !ValidAd(contract)) return ProgrammeOutcome::Invalid;
     PlanOf(gs)[target][Slot::kAd] = contract;
     return ProgrammeOutcome::Changed;
 }
@@ -213,7 +209,7 @@ ProgrammeOutcome FillEmptyAdHours(GameState& gs, ArchiveTab tab, int image) {
     if (tab != ArchiveTab::Advertisements) return ProgrammeOutcome::NoRule;
     if (!AdImage(image)) return ProgrammeOutcome::Invalid;
     const int32_t contract = gs.AcceptedAds[gs.PlayerChannel][image];
-    if (contract < 0 || contract > kAds) return ProgrammeOutcome::Invalid;
+    if (contract != 0 && !ValidAd(contract)) return ProgrammeOutcome::Invalid;
     Plan& plan = PlanOf(gs);
     for (int s = 1; s <= kSlots; ++s) {
         if (plan[s][Slot::kAd] == 0) plan[s][Slot::kAd] = contract;
@@ -231,16 +227,16 @@ ProgrammeOutcome DeleteProgrammeTable(GameState& gs) {
     return ProgrammeOutcome::Changed;
 }
 
-ProgrammeDialog ProgrammeMessage(ProgrammeOutcome outcome) {
+Dialog ProgrammeMessage(ProgrammeOutcome outcome) {
     if (outcome == ProgrammeOutcome::NewsLocked) {
-        return {"N/A",
-                "The position of the news spots is locked. You cannot move them to other movie "
-                "slots."};
+        return Refusal(
+            "The position of the news spots is locked. You cannot move them to other movie "
+            "slots.");
     }
     return {};
 }
 
-ProgrammeDialog DeleteProgrammeQuestion() {
+Dialog DeleteProgrammeQuestion() {
     return {"Delete TV program?",
             "Do you really wish to delete the whole TV program? You can delete single slots by "
             "dragging them into this dustbin."};

@@ -13,6 +13,7 @@
 #include <string>
 
 #include "Catalogue.h"
+#include "Dialog.h"
 #include "GameState.h"
 
 namespace qvx {
@@ -60,14 +61,9 @@ ProgrammeOutcome FillEmptyAdHours(GameState& gs, ArchiveTab tab, int image);
 // After "Yes" to the dustbin's question: every field of the ten slots becomes 0.
 ProgrammeOutcome DeleteProgrammeTable(GameState& gs);
 
-struct ProgrammeDialog {
-    std::string title;
-    std::string text;
-    bool operator==(const ProgrammeDialog&) const = default;
-};
 // The message a drop shows; empty for every outcome the editor passes over in silence.
-ProgrammeDialog ProgrammeMessage(ProgrammeOutcome outcome);
+Dialog ProgrammeMessage(ProgrammeOutcome outcome);
 // The dustbin click's question, answered with "Yes" or "No".
-ProgrammeDialog DeleteProgrammeQuestion();
+Dialog DeleteProgrammeQuestion();
 
 }  // namespace qvx

@@ -12,13 +12,13 @@ namespace {
 bool JournalHasRoom(const GameState& gs, int c) {
     const auto& journal = gs.ActionJournal[c];
     return std::any_of(journal.begin() + 1, journal.end(),
-                       [](const JournalEntry& e) { return e.kind == 0; });
+                       [](const JournalEntry& e) { return e.kind == JournalKind::Free; });
 }
 
 // The refusals every trade shares; Ok when the trade may go on to its own checks.
 BrokerOutcome CommonRefusal(const GameState& gs, int c, int t) {
     // A company number from outside the table is treated as no company in business.
-    if (c < 1 || c > kChannels || t < 1 || t > kChannels) return BrokerOutcome::CompanyInactive;
+    if (!ValidChannel(c) || !ValidChannel(t)) return BrokerOutcome::CompanyInactive;
     if (!InBusiness(gs, t)) return BrokerOutcome::CompanyInactive;
     if (StockTradedThisTurn(gs, c)) return BrokerOutcome::AlreadyTraded;
     return BrokerOutcome::Ok;
@@ -41,12 +41,8 @@ BrokerQuote Finish(const GameState& gs, int c, BrokerQuote quote) {
     return quote;
 }
 
-void AddTo(int32_t& field, int64_t amount) {
-    field = SaturateToInt32(int64_t{field} + amount);
-}
-
 // Records the action; a full journal refuses it before anything has changed.
-bool Journalise(GameState& gs, int c, BrokerQuote& quote, int32_t kind, int t, int64_t value) {
+bool Journalise(GameState& gs, int c, BrokerQuote& quote, JournalKind kind, int t, int64_t value) {
     if (!RecordAction(gs, c, kind, t, SaturateToInt32(value))) {
         quote.outcome = BrokerOutcome::JournalFull;
         return false;
@@ -58,9 +54,8 @@ bool Journalise(GameState& gs, int c, BrokerQuote& quote, int32_t kind, int t, i
 
 bool StockTradedThisTurn(const GameState& gs, int c) {
     const auto& journal = gs.ActionJournal[c];
-    return std::any_of(journal.begin() + 1, journal.end(), [](const JournalEntry& e) {
-        return e.kind >= Journal::kBuyShares && e.kind <= Journal::kBuyBackBonds;
-    });
+    return std::any_of(journal.begin() + 1, journal.end(),
+                       [](const JournalEntry& e) { return IsStockTrade(e.kind); });
 }
 
 BrokerQuote CheckBuyShares(const GameState& gs, int c, int t) {
@@ -86,13 +81,14 @@ BrokerQuote CheckBuyShares(const GameState& gs, int c, int t) {
     return Finish(gs, c, quote);
 }
 
-BrokerQuote ApplyBuyShares(GameState& gs, int c, int t) {
+BrokerQuote BuyShares(GameState& gs, int c, int t) {
     BrokerQuote quote = CheckBuyShares(gs, c, t);
     if (quote.outcome != BrokerOutcome::Ok) return quote;
-    if (!Journalise(gs, c, quote, Journal::kBuyShares, t, quote.shares)) return quote;
-    AddTo(gs.Channel[c][Ch::kMoney], -quote.amount);
+    if (!Journalise(gs, c, quote, JournalKind::BuyShares, t, quote.shares)) return quote;
+    int32_t& money = gs.Channel[c][Ch::kMoney];
+    money = AddSaturated(money, -quote.amount);
     int32_t& held = Holding(gs, c, t);
-    AddTo(held, quote.shares);
+    held = AddSaturated(held, quote.shares);
     if (t != c && SharePercent(held, SharesIssued(gs, t)) > 49) {
         gs.Channel[t][Ch::kActive] = 0;
         quote.boughtOut = true;
@@ -110,12 +106,14 @@ BrokerQuote CheckSellShares(const GameState& gs, int c, int t) {
     return Finish(gs, c, quote);
 }
 
-BrokerQuote ApplySellShares(GameState& gs, int c, int t) {
+BrokerQuote SellShares(GameState& gs, int c, int t) {
     BrokerQuote quote = CheckSellShares(gs, c, t);
     if (quote.outcome != BrokerOutcome::Ok) return quote;
-    if (!Journalise(gs, c, quote, Journal::kSellShares, t, quote.shares)) return quote;
-    AddTo(gs.Channel[c][Ch::kMoney], quote.amount);
-    AddTo(Holding(gs, c, t), -int64_t{quote.shares});
+    if (!Journalise(gs, c, quote, JournalKind::SellShares, t, quote.shares)) return quote;
+    int32_t& money = gs.Channel[c][Ch::kMoney];
+    money = AddSaturated(money, quote.amount);
+    int32_t& held = Holding(gs, c, t);
+    held = AddSaturated(held, -int64_t{quote.shares});
     return quote;
 }
 
@@ -130,12 +128,14 @@ BrokerQuote CheckBuyBackBonds(const GameState& gs, int c, int t) {
     return Finish(gs, c, quote);
 }
 
-BrokerQuote ApplyBuyBackBonds(GameState& gs, int c, int t) {
+BrokerQuote BuyBackBonds(GameState& gs, int c, int t) {
     BrokerQuote quote = CheckBuyBackBonds(gs, c, t);
     if (quote.outcome != BrokerOutcome::Ok) return quote;
-    if (!Journalise(gs, c, quote, Journal::kBuyBackBonds, t, quote.amount)) return quote;
-    AddTo(gs.ChannelAccounts[c][Acc::kBonds], -quote.amount);
-    AddTo(gs.Channel[c][Ch::kMoney], -quote.amount);
+    if (!Journalise(gs, c, quote, JournalKind::BuyBackBonds, t, quote.amount)) return quote;
+    int32_t& bonds = gs.ChannelAccounts[c][Acc::kBonds];
+    bonds = AddSaturated(bonds, -quote.amount);
+    int32_t& money = gs.Channel[c][Ch::kMoney];
+    money = AddSaturated(money, -quote.amount);
     return quote;
 }
 
@@ -150,33 +150,35 @@ BrokerQuote CheckIssueBonds(const GameState& gs, int c, int t) {
     return Finish(gs, c, quote);
 }
 
-BrokerQuote ApplyIssueBonds(GameState& gs, int c, int t) {
+BrokerQuote IssueBonds(GameState& gs, int c, int t) {
     BrokerQuote quote = CheckIssueBonds(gs, c, t);
     if (quote.outcome != BrokerOutcome::Ok) return quote;
-    if (!Journalise(gs, c, quote, Journal::kIssueBonds, t, quote.amount)) return quote;
-    AddTo(gs.ChannelAccounts[c][Acc::kBonds], quote.amount);
-    AddTo(gs.Channel[c][Ch::kMoney], quote.amount);
+    if (!Journalise(gs, c, quote, JournalKind::IssueBonds, t, quote.amount)) return quote;
+    int32_t& bonds = gs.ChannelAccounts[c][Acc::kBonds];
+    bonds = AddSaturated(bonds, quote.amount);
+    int32_t& money = gs.Channel[c][Ch::kMoney];
+    money = AddSaturated(money, quote.amount);
     return quote;
 }
 
-std::string_view RefusalText(BrokerOutcome outcome) {
+Dialog BrokerMessage(BrokerOutcome outcome) {
     switch (outcome) {
         case BrokerOutcome::NoShares:
-            return "There are no shares available.";
+            return Refusal("There are no shares available.");
         case BrokerOutcome::NotEnoughPublicShares:
-            return "There are not enough public shares available.";
+            return Refusal("There are not enough public shares available.");
         case BrokerOutcome::LawForbids:
-            return "The law forbids that a company owns more than 49% of its own shares.";
+            return Refusal("The law forbids that a company owns more than 49% of its own shares.");
         case BrokerOutcome::NotEnoughMoney:
-            return "You do not have enough money.";
+            return Refusal("You do not have enough money.");
         case BrokerOutcome::NoSharesToSell:
-            return "You do not own any shares to sell.";
+            return Refusal("You do not own any shares to sell.");
         case BrokerOutcome::NoBonds:
-            return "There are no bonds vailable.";
+            return Refusal("There are no bonds vailable.");
         case BrokerOutcome::NotEnoughMoneyAvailable:
-            return "You do not have enough money available.";
+            return Refusal("You do not have enough money available.");
         case BrokerOutcome::JournalFull:
-            return kJournalFullText;
+            return Refusal(kJournalFullText);
         case BrokerOutcome::Ok:
         case BrokerOutcome::CompanyInactive:
         case BrokerOutcome::AlreadyTraded:

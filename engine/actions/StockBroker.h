@@ -5,16 +5,11 @@
 // trades do not move the market premiums and are not booked in the turn's income figures.
 #include <cstdint>
 #include <string>
-#include <string_view>
 
+#include "Dialog.h"
 #include "GameState.h"
 
 namespace qvx {
-
-// Journal kinds of the broker's actions; values are the company traded and the quantity.
-namespace Journal {
-constexpr int32_t kBuyShares = 6, kSellShares = 7, kIssueBonds = 8, kBuyBackBonds = 9;
-}
 
 enum class BrokerOutcome {
     Ok,
@@ -37,7 +32,7 @@ struct BrokerQuote {
     BrokerOutcome outcome = BrokerOutcome::Ok;
     int32_t shares = 0;  // the block of a share trade
     int64_t amount = 0;  // cost of a purchase, proceeds of a sale, or the bond amount
-    // Set by ApplyBuyShares when the purchase took the player above 49% of a competitor,
+    // Set by BuyShares when the purchase took the player above 49% of a competitor,
     // which closed that competitor at once.
     bool boughtOut = false;
 };
@@ -47,22 +42,21 @@ bool StockTradedThisTurn(const GameState& gs, int c);
 
 // Player c buys one block of company t (the own company only up to 49%).
 BrokerQuote CheckBuyShares(const GameState& gs, int c, int t);
-BrokerQuote ApplyBuyShares(GameState& gs, int c, int t);
+BrokerQuote BuyShares(GameState& gs, int c, int t);
 // Player c sells one block of company t, or what it holds if that is less.
 BrokerQuote CheckSellShares(const GameState& gs, int c, int t);
-BrokerQuote ApplySellShares(GameState& gs, int c, int t);
+BrokerQuote SellShares(GameState& gs, int c, int t);
 // Bonds of the own company (t must be c): a quarter of the security at a time.
 BrokerQuote CheckBuyBackBonds(const GameState& gs, int c, int t);
-BrokerQuote ApplyBuyBackBonds(GameState& gs, int c, int t);
+BrokerQuote BuyBackBonds(GameState& gs, int c, int t);
 BrokerQuote CheckIssueBonds(const GameState& gs, int c, int t);
-BrokerQuote ApplyIssueBonds(GameState& gs, int c, int t);
+BrokerQuote IssueBonds(GameState& gs, int c, int t);
 
-inline constexpr const char* kRefusalTitle = "N/A";
 inline constexpr const char* kBuyOfferTitle = "Buy offer";
 inline constexpr const char* kSellOfferTitle = "Sell offer";
 inline constexpr const char* kBuyOutTitle = "You buy out a competitor!";
-// The dialog text of a refusal; empty for Ok and for the cases the disabled buttons prevent.
-std::string_view RefusalText(BrokerOutcome outcome);
+// The "N/A" dialog of a refusal; empty for Ok and for the cases the disabled buttons prevent.
+Dialog BrokerMessage(BrokerOutcome outcome);
 // The confirmation questions of a checked purchase and sale.
 std::string BuyOfferText(const BrokerQuote& quote);
 std::string SellOfferText(const BrokerQuote& quote);

@@ -116,7 +116,7 @@ Status CheckIds(const std::string& file, const IdRange& range, const std::array<
 }
 
 Status CheckSlotIds(const GameState& gs, const std::string& file) {
-    if (gs.PlayerChannel < 1 || gs.PlayerChannel > kChannels)
+    if (!ValidChannel(gs.PlayerChannel))
         return Status::Fail(file + ": PlayerChannel is " + std::to_string(gs.PlayerChannel) +
                             ", outside 1.." + std::to_string(kChannels));
     for (int c = 1; c <= kChannels; ++c) {

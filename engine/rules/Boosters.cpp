@@ -90,7 +90,7 @@ void ClearDeck(Boosters& deck) {
 }
 
 int32_t ProducerPrice(const GameState& gs, const Boosters& boosters, int c, int32_t price) {
-    if (c < 1 || c > kChannels) return price;
+    if (!ValidChannel(c)) return price;
     const int64_t cards = CardsOf(gs, boosters, c, Card::kProducer);
     return SaturateToInt32(int64_t{price} - cards * (price / 4));
 }

@@ -72,7 +72,7 @@ void Put(GameState& gs, int c, int first, int last, int32_t programme) {
 int32_t OwnedSeries(const GameState& gs, const Catalogue& cat, int c, const GenreList* genres) {
     for (int p = kArchivePositions; p >= 1; --p) {
         const int32_t id = gs.MovieArchive[c][p];
-        if (id < 1 || id > kMovies) continue;
+        if (!ValidMovie(id)) continue;
         const Record& title = cat.MovieCatalogue[id];
         if (title[Movie::kOnMarket] > 0 && title[Movie::kType] == Movie::kTypeSeries &&
             title[Movie::kLength] == 1 &&
@@ -127,7 +127,7 @@ bool IsEligibleForCompetitorTurn(const GameState& gs, int c) {
 TakenTitles TitlesTaken(const GameState& gs) {
     TakenTitles taken;
     const auto mark = [&](int32_t id) {
-        if (id >= 1 && id <= kMovies) taken[static_cast<size_t>(id)] = true;
+        if (ValidMovie(id)) taken[static_cast<size_t>(id)] = true;
     };
     for (int c = 1; c <= kChannels; ++c) {
         for (int p = 1; p <= kArchivePositions; ++p)
@@ -154,7 +154,7 @@ int32_t PickSeriesOffer(const Catalogue& cat, const TakenTitles& taken, Rng& rng
 }
 
 int32_t AiBuyTitle(GameState& gs, const Catalogue& cat, int c, int32_t title) {
-    if (title < 1 || title > kMovies) return 0;
+    if (!ValidMovie(title)) return 0;
     int free = 0;
     for (int p = kArchivePositions; p >= 1; --p) {
         if (gs.MovieArchive[c][p] == 0) free = p;
@@ -162,9 +162,10 @@ int32_t AiBuyTitle(GameState& gs, const Catalogue& cat, int c, int32_t title) {
     const int32_t price = cat.MovieCatalogue[title][Movie::kPrice];
     if (free == 0 || gs.Channel[c][Ch::kMoney] < price) return 0;
     gs.MovieArchive[c][free] = title;
-    gs.Channel[c][Ch::kMoney] = SaturateToInt32(int64_t{gs.Channel[c][Ch::kMoney]} - price);
+    int32_t& money = gs.Channel[c][Ch::kMoney];
+    money = AddSaturated(money, -int64_t{price});
     int32_t& movieCost = gs.ChannelAccounts[c][Acc::kMovieCost];
-    movieCost = SaturateToInt32(int64_t{movieCost} + price);
+    movieCost = AddSaturated(movieCost, price);
     AddLogLine(gs, c,
                "* Movie \"" + cat.MovieTitles[title] + "\" bought for $ " + FormatAmount(price) +
                    " millions.");
@@ -273,9 +274,10 @@ void DecideCompetitorLicence(GameState& gs, const Catalogue& cat, Rng& rng, int 
         AddLogLine(gs, c, "* Purchase of broadcasting license for " + name + " failed.");
         return;
     }
-    gs.Channel[c][Ch::kMoney] = SaturateToInt32(int64_t{gs.Channel[c][Ch::kMoney]} - price);
+    int32_t& money = gs.Channel[c][Ch::kMoney];
+    money = AddSaturated(money, -int64_t{price});
     int32_t& licenceCost = gs.ChannelAccounts[c][Acc::kLicenceCost];
-    licenceCost = SaturateToInt32(int64_t{licenceCost} + price);
+    licenceCost = AddSaturated(licenceCost, price);
     gs.Licences[region][c] = 1;
     AddLogLine(gs, c, "* Purchasing broadcasting license for " + name + ".");
 }
@@ -309,7 +311,7 @@ void DecideCompetitorStock(GameState& gs, Rng& rng, int c) {
         (blockCost + 2500 < money && threat == 1 && treasuryPercent < 20) ||
         (blockCost + 2500 < money && threat == 2);
     if (buyBack) {
-        BuyShares(gs, c, c, own[Acc::kSharesIssued] / 10);
+        CompetitorBuyShares(gs, c, c, own[Acc::kSharesIssued] / 10);
         return;
     }
     for (int j = 1; j <= kChannels; ++j) {
@@ -321,7 +323,7 @@ void DecideCompetitorStock(GameState& gs, Rng& rng, int c) {
                           100;
         const int32_t a = rng.Random(100);
         if ((v > 15000 && v < 20000 && a < 11) || (v > 20000 && a <= 80))
-            SellShares(gs, c, j, std::min(held, target[Acc::kSharesIssued] / 10));
+            CompetitorSellShares(gs, c, j, std::min(held, target[Acc::kSharesIssued] / 10));
     }
 }
 

@@ -7,13 +7,7 @@ namespace qvx {
 
 namespace {
 
-constexpr int32_t kActionBuyLicence = 10;
-constexpr int32_t kActionCancelLicence = 15;
 constexpr const char* kNotAvailableText = "Not available on this map.";
-
-bool ValidChannel(int c) {
-    return c >= 1 && c <= kChannels;
-}
 
 bool OnMap(const GameState& gs, int region) {
     return region >= 1 && region <= kRegions && gs.Regions[region][Reg::kExists] == 1;
@@ -50,11 +44,13 @@ LicenceOutcome BuyLicence(GameState& gs, const Boosters& boosters, int region) {
     if (const auto check = CheckBuyLicence(gs, boosters, region); check != LicenceOutcome::Confirm)
         return check;
     const int c = gs.PlayerChannel;
-    if (!RecordAction(gs, c, kActionBuyLicence, region, 0)) return LicenceOutcome::JournalFull;
+    if (!RecordAction(gs, c, JournalKind::BuyLicence, region, 0))
+        return LicenceOutcome::JournalFull;
     const int32_t price = PlayerLicencePrice(gs, boosters, region);
-    gs.Channel[c][Ch::kMoney] = SaturateToInt32(int64_t{gs.Channel[c][Ch::kMoney]} - price);
+    int32_t& money = gs.Channel[c][Ch::kMoney];
+    money = AddSaturated(money, -int64_t{price});
     int32_t& cost = gs.ChannelPendingIncome[c][Acc::kLicenceCost];
-    cost = SaturateToInt32(int64_t{cost} + price);
+    cost = AddSaturated(cost, price);
     gs.Licences[region][c] = 1;
     return LicenceOutcome::Purchased;
 }
@@ -69,12 +65,13 @@ LicenceOutcome CancelLicence(GameState& gs, int region) {
     if (const auto check = CheckCancelLicence(gs, region); check != LicenceOutcome::Confirm)
         return check;
     const int c = gs.PlayerChannel;
-    if (!RecordAction(gs, c, kActionCancelLicence, region, 0)) return LicenceOutcome::JournalFull;
+    if (!RecordAction(gs, c, JournalKind::CancelLicence, region, 0))
+        return LicenceOutcome::JournalFull;
     gs.Licences[region][c] = 0;
     return LicenceOutcome::Cancelled;
 }
 
-LicenceDialog LicenceMessage(LicenceOutcome outcome) {
+Dialog LicenceMessage(LicenceOutcome outcome) {
     switch (outcome) {
         case LicenceOutcome::Purchased:
             return {"License acquired",
@@ -82,22 +79,22 @@ LicenceDialog LicenceMessage(LicenceOutcome outcome) {
         case LicenceOutcome::Cancelled:
             return {"License canceled", "You have successfully canceled the broadcasting license."};
         case LicenceOutcome::NoSuchRegion:
-            return {"N/A", kNotAvailableText};
+            return Refusal(kNotAvailableText);
         case LicenceOutcome::AlreadyOwned:
-            return {"N/A", "You already own a license for this region."};
+            return Refusal("You already own a license for this region.");
         case LicenceOutcome::NotEnoughMoney:
-            return {"N/A", "You do not have enough money."};
+            return Refusal("You do not have enough money.");
         case LicenceOutcome::NotOwned:
-            return {"N/A", "You do not own any license in regard to this region."};
+            return Refusal("You do not own any license in regard to this region.");
         case LicenceOutcome::JournalFull:
-            return {"N/A", kJournalFullText};
+            return Refusal(kJournalFullText);
         case LicenceOutcome::Confirm:
             break;
     }
     return {};
 }
 
-LicenceDialog BuyLicenceQuestion(const GameState& gs, const Boosters& boosters, int region) {
+Dialog BuyLicenceQuestion(const GameState& gs, const Boosters& boosters, int region) {
     if (region < 1 || region > kRegions) return {};
     return {"Purchase license?", "Do you really wish to purchase the broadcasting license for " +
                                      gs.RegionNames[region] + " for $ " +
@@ -105,7 +102,7 @@ LicenceDialog BuyLicenceQuestion(const GameState& gs, const Boosters& boosters, 
                                      " millions?"};
 }
 
-LicenceDialog CancelLicenceQuestion(const GameState& gs, int region) {
+Dialog CancelLicenceQuestion(const GameState& gs, int region) {
     if (region < 1 || region > kRegions) return {};
     return {"Cancel license?", "Do you really wish to CANCEL the broadcasting license for " +
                                    gs.RegionNames[region] + " ?"};

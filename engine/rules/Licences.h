@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "Dialog.h"
 #include "GameState.h"
 
 namespace qvx {
@@ -30,24 +31,20 @@ enum class LicenceOutcome {
 
 // The checks before the purchase question; never changes state.
 LicenceOutcome CheckBuyLicence(const GameState& gs, const Boosters& boosters, int region);
-// After "Yes": checks again, records the action (kind 10) and buys; anything but Purchased
-// changes nothing.
+// After "Yes": checks again, records the action (JournalKind::BuyLicence) and buys; anything
+// but Purchased changes nothing.
 LicenceOutcome BuyLicence(GameState& gs, const Boosters& boosters, int region);
 // The check before the cancellation question; never changes state.
 LicenceOutcome CheckCancelLicence(const GameState& gs, int region);
-// After "Yes": records the action (kind 15) and gives the licence up without refund.
+// After "Yes": records the action (JournalKind::CancelLicence) and gives the licence up
+// without refund.
 LicenceOutcome CancelLicence(GameState& gs, int region);
 
-struct LicenceDialog {
-    std::string title;
-    std::string text;
-    bool operator==(const LicenceDialog&) const = default;
-};
 // The information dialog for a refusal or a success (not for Confirm).
-LicenceDialog LicenceMessage(LicenceOutcome outcome);
+Dialog LicenceMessage(LicenceOutcome outcome);
 // The yes/no questions asked between check and apply.
-LicenceDialog BuyLicenceQuestion(const GameState& gs, const Boosters& boosters, int region);
-LicenceDialog CancelLicenceQuestion(const GameState& gs, int region);
+Dialog BuyLicenceQuestion(const GameState& gs, const Boosters& boosters, int region);
+Dialog CancelLicenceQuestion(const GameState& gs, int region);
 
 // The map screen's text line of a region: name, population and holders.
 std::string LicenceMapLine(const GameState& gs, int region);

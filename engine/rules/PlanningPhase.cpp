@@ -20,7 +20,7 @@ void CleanPlan(GameState& gs, const Catalogue& cat, int c) {
     for (int s = 1; s <= kSlots; ++s) {
         Record& slot = gs.Programme[c][s];
         int32_t& id = slot[Slot::kProgramme];
-        if (id >= 1 && id <= kMovies) {
+        if (ValidMovie(id)) {
             const Record& movie = cat.MovieCatalogue[id];
             const bool runningSeries = movie[Movie::kType] == Movie::kTypeSeries &&
                                        movie[Movie::kEpisodes] >= movie[Movie::kEpisodeMark];

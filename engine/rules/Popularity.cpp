@@ -51,7 +51,7 @@ void UpdatePopularity(GameState& gs, Rng& rng) {
                         change = nullptr;
                     }
                 } else if (d > 0 && rng.Random(100) <= d) {
-                    popularity = SaturateToInt32(int64_t{popularity} + 3);
+                    popularity = AddSaturated(popularity, 3);
                     change = " increased.";
                     if (popularity > 100) {
                         popularity = 100;

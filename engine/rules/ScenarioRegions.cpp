@@ -176,7 +176,7 @@ std::span<const RegionData> MapRegions(int32_t map) {
 }
 
 int StartingRegion(int32_t map, int c) {
-    if (map < 1 || map > kMaps || c < 1 || c > kChannels) return 0;
+    if (map < 1 || map > kMaps || !ValidChannel(c)) return 0;
     return kStartingRegions[static_cast<size_t>(map - 1)][static_cast<size_t>(c - 1)];
 }
 

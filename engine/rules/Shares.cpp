@@ -22,10 +22,6 @@ bool AboveTenPercent(const GameState& gs, int c, int i) {
     return SharePercent(Holding(gs, c, i), SharesIssued(gs, i)) > 10;
 }
 
-void AddTo(int32_t& field, int64_t amount) {
-    field = SaturateToInt32(int64_t{field} + amount);
-}
-
 // Premiums fade by a twenty-fifth each turn; a premium already at 0 or below is left alone.
 void DecayPremium(int32_t& premium) {
     if (premium > 0) premium -= premium / 25;
@@ -87,7 +83,7 @@ int32_t CompanyValue(const GameState& gs, const Catalogue& cat, int c, ValueVari
     }
     for (int pos = 1; pos <= kArchivePositions; ++pos) {
         const int32_t id = gs.MovieArchive[c][pos];
-        if (id >= 1 && id <= kMovies) value += cat.MovieCatalogue[id][Movie::kPrice];
+        if (ValidMovie(id)) value += cat.MovieCatalogue[id][Movie::kPrice];
     }
     value -= int64_t{acc[Acc::kBonds]} + acc[Acc::kStockholdersEquity];
     return SaturateToInt32(value);
@@ -147,19 +143,19 @@ void MarketReaction(GameState& gs, int t, MarketMove move) {
     int32_t& sell = acc[Acc::kSellPremium];
     if (move == MarketMove::Purchase) {
         const int32_t oldBuy = buy;
-        AddTo(sell, u);
-        if (oldBuy < sell) sell = SaturateToInt32(int64_t{oldBuy} + u / 4);
-        AddTo(buy, u);
+        sell = AddSaturated(sell, u);
+        if (oldBuy < sell) sell = AddSaturated(oldBuy, u / 4);
+        buy = AddSaturated(buy, u);
     } else {
-        AddTo(sell, -int64_t{u});
+        sell = AddSaturated(sell, -int64_t{u});
         if (buy < sell) sell = buy;
-        AddTo(buy, -int64_t{u / 2});
+        buy = AddSaturated(buy, -int64_t{u / 2});
         buy = std::max(buy, 0);
         sell = std::max(sell, 0);
     }
 }
 
-void BuyShares(GameState& gs, int buyer, int target, int32_t quantity) {
+void CompetitorBuyShares(GameState& gs, int buyer, int target, int32_t quantity) {
     if (buyer != target) return;
     const int t = target;
     const int32_t issued = SharesIssued(gs, t);
@@ -174,21 +170,26 @@ void BuyShares(GameState& gs, int buyer, int target, int32_t quantity) {
     }
     const int64_t cost = int64_t{BuyPrice(gs, t)} * n;
     if (gs.Channel[buyer][Ch::kMoney] < cost) return;
-    AddTo(gs.Channel[buyer][Ch::kMoney], -cost);
-    AddTo(gs.ChannelAccounts[buyer][Acc::kSharePurchaseCost], cost);
-    AddTo(Holding(gs, buyer, t), n);
+    int32_t& money = gs.Channel[buyer][Ch::kMoney];
+    money = AddSaturated(money, -cost);
+    int32_t& purchases = gs.ChannelAccounts[buyer][Acc::kSharePurchaseCost];
+    purchases = AddSaturated(purchases, cost);
+    int32_t& held = Holding(gs, buyer, t);
+    held = AddSaturated(held, n);
     AddLogLine(gs, buyer,
                "* " + std::to_string(n) + " million stocks from \"" + name + "\" bought.");
     MarketReaction(gs, t, MarketMove::Purchase);
 }
 
-void SellShares(GameState& gs, int seller, int target, int32_t quantity) {
+void CompetitorSellShares(GameState& gs, int seller, int target, int32_t quantity) {
     const int t = target;
     int32_t& held = Holding(gs, seller, t);
     const int32_t n = std::min(quantity, held);
     const int64_t proceeds = int64_t{SellPrice(gs, t)} * n;
-    AddTo(gs.Channel[seller][Ch::kMoney], proceeds);
-    AddTo(gs.ChannelAccounts[seller][Acc::kShareSaleIncome], proceeds);
+    int32_t& money = gs.Channel[seller][Ch::kMoney];
+    money = AddSaturated(money, proceeds);
+    int32_t& sales = gs.ChannelAccounts[seller][Acc::kShareSaleIncome];
+    sales = AddSaturated(sales, proceeds);
     held -= n;
     AddLogLine(gs, seller,
                "* " + std::to_string(n) + " shares of \"" + gs.ChannelNames[t] + "\" sold.");

@@ -20,8 +20,8 @@ void UpdateSharePrices(GameState& gs, Rng& rng);
 
 // The computer's trades, logged to the trading company's log and moving the market premiums.
 // The computer only ever buys its own shares; a purchase with buyer != target does nothing.
-void BuyShares(GameState& gs, int buyer, int target, int32_t quantity);
-void SellShares(GameState& gs, int seller, int target, int32_t quantity);
+void CompetitorBuyShares(GameState& gs, int buyer, int target, int32_t quantity);
+void CompetitorSellShares(GameState& gs, int seller, int target, int32_t quantity);
 
 // ---- derived quantities, computed on demand ----
 

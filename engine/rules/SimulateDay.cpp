@@ -29,7 +29,7 @@ bool AutoPlay(const GameState& gs) {
 
 const Record* TitleIn(const GameState& gs, const Catalogue& cat, int c, int slot) {
     const int32_t id = gs.Programme[c][slot][Slot::kProgramme];
-    return id >= 1 && id <= kMovies ? &cat.MovieCatalogue[id] : nullptr;
+    return ValidMovie(id) ? &cat.MovieCatalogue[id] : nullptr;
 }
 
 int SlotsWithGenre(const GameState& gs, const Catalogue& cat, int c, int32_t g1, int32_t g2) {
@@ -88,8 +88,7 @@ void RateTitle(GameState& gs, const Catalogue& cat, const Boosters& boosters, in
     const GroupValues appeal = TitleAppeal(movie);
     const int32_t bonus = TitleCardBonus(gs, cat, boosters, c);
     for (int g = 0; g < kAudienceGroups; ++g)
-        gs.Programme[c][h][Slot::kAppeal + g] =
-            std::max(0, SaturateToInt32(int64_t{appeal[g]} + bonus));
+        gs.Programme[c][h][Slot::kAppeal + g] = std::max(0, AddSaturated(appeal[g], bonus));
 }
 
 // A one-time licence is used up at the end of the title's last consecutive block.
@@ -111,7 +110,7 @@ void CountEpisode(GameState& gs, const Record& series, int c, int h, int32_t id)
 
     int32_t& shown = gs.EpisodesShown[c][id];
     for (int p = 1; p <= kArchivePositions; ++p) {
-        if (gs.MovieArchive[c][p] == id) shown = SaturateToInt32(int64_t{shown} + 1);
+        if (gs.MovieArchive[c][p] == id) shown = AddSaturated(shown, 1);
     }
     for (int s = h + 1; s <= std::min(h + blocks - 1, kSlots); ++s)
         gs.Programme[c][s][Slot::kContinuesEpisode] = 1;
@@ -136,7 +135,7 @@ NewsMix MixOfHour(const GameState& gs, const Catalogue& cat, int c, int h) {
     NewsMix mix;
     for (int i = 1; i <= kNewsShowPositions; ++i) {
         const int32_t id = gs.NewsShow[c][i];
-        if (id < 1 || id > kNews) continue;
+        if (!ValidNews(id)) continue;
         const int32_t category = cat.NewsCatalogue[id][News::kCategory];
         mix.politics += category == News::kPolitics;
         mix.lifestyle += category == News::kStarsLifestyle;
@@ -167,7 +166,7 @@ void RateAndConsume(GameState& gs, const Catalogue& cat, const Boosters& booster
         RateNews(gs, cat, boosters, c, h);
         return;
     }
-    if (id < 1 || id > kMovies) return;
+    if (!ValidMovie(id)) return;
     const Record& movie = cat.MovieCatalogue[id];
     RateTitle(gs, cat, boosters, c, h, movie);
     if (movie[Movie::kType] == Movie::kTypeSeries) {
@@ -205,7 +204,7 @@ void DistributeAudience(GameState& gs, int h) {
                 const int64_t gained =
                     std::clamp<int64_t>(share * potential / 100, 0, std::max(p, 0));
                 int32_t& viewers = gs.Programme[c][h][Slot::kViewers + g];
-                viewers = std::max(0, SaturateToInt32(viewers + gained));
+                viewers = std::max(0, AddSaturated(viewers, gained));
             }
         }
     }
@@ -237,7 +236,7 @@ void ChooseAd(GameState& gs, const Catalogue& cat, int c, int h) {
     int32_t choice = 0;
     for (int p = 1; p <= kAcceptedAdPositions; ++p) {
         const int32_t id = gs.AcceptedAds[c][p];
-        if (id < 1 || id > kAds || !Qualifies(gs.AdPool[c][id], slot)) continue;
+        if (!ValidAd(id) || !Qualifies(gs.AdPool[c][id], slot)) continue;
         if (choice == 0 || PaymentPerSpot(gs.AdPool[c][id]) > PaymentPerSpot(gs.AdPool[c][choice]))
             choice = id;
     }
@@ -262,7 +261,7 @@ void ChooseAd(GameState& gs, const Catalogue& cat, int c, int h) {
 
 void BroadcastSpots(GameState& gs, const Catalogue& cat, int c, int h) {
     const int32_t id = gs.Programme[c][h][Slot::kAd];
-    if (id < 1 || id > kAds) return;
+    if (!ValidAd(id)) return;
     Record& ad = gs.AdPool[c][id];
     int32_t& done = gs.AdSpotsDone[c][id];
     if (done >= ad[Ad::kSpotsRequired]) return;
@@ -273,7 +272,7 @@ void BroadcastSpots(GameState& gs, const Catalogue& cat, int c, int h) {
         if (done < ad[Ad::kSpotsRequired]) continue;
         Credit(gs, c, ad[Ad::kPayment]);
         int32_t& income = gs.ChannelAccounts[c][Acc::kAdIncome];
-        income = SaturateToInt32(int64_t{income} + ad[Ad::kPayment]);
+        income = AddSaturated(income, ad[Ad::kPayment]);
         ad[Ad::kOpen] = 0;
         AddLogLine(gs, c,
                    "* Ad spot " + Quoted(cat, id) + " successfully fulfilled. $" +

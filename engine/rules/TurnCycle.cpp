@@ -19,7 +19,7 @@ namespace {
 
 void Subtract(GameState& gs, int c, int64_t amount) {
     int32_t& money = gs.Channel[c][Ch::kMoney];
-    money = SaturateToInt32(money - amount);
+    money = AddSaturated(money, -amount);
 }
 
 // Income booked while the player planned becomes last turn's figures.
@@ -87,8 +87,7 @@ void EnforceAdDeadlines(GameState& gs, const Catalogue& cat) {
         if (!InBusiness(gs, c)) continue;
         for (int p = 1; p <= kAcceptedAdPositions; ++p) {
             const int32_t id = gs.AcceptedAds[c][p];
-            if (id < 1 || id > kAds || gs.AdPool[c][id][Ad::kOpen] <= 0 ||
-                gs.AdDaysLeft[c][id] <= 0)
+            if (!ValidAd(id) || gs.AdPool[c][id][Ad::kOpen] <= 0 || gs.AdDaysLeft[c][id] <= 0)
                 continue;
             if (--gs.AdDaysLeft[c][id] >= 1) continue;
             AddLogLine(gs, c,
@@ -109,7 +108,7 @@ void RemoveBankruptCompetitors(GameState& gs) {
             daysInDebt = 0;
             continue;
         }
-        daysInDebt = SaturateToInt32(int64_t{daysInDebt} + 1);
+        daysInDebt = AddSaturated(daysInDebt, 1);
         if (daysInDebt > 2) {
             AddLogLine(gs, c, gs.ChannelNames[c] + " declares bankruptcy and quits business.");
             gs.Channel[c][Ch::kActive] = 0;
@@ -144,7 +143,7 @@ void CountDownShutdowns(GameState& gs) {
         ch[Ch::kDisabledTurns] = std::max(0, ch[Ch::kDisabledTurns] - 1);
         if (ch[Ch::kPendingDisabledTurns] > 0) {
             ch[Ch::kDisabledTurns] =
-                SaturateToInt32(int64_t{ch[Ch::kDisabledTurns]} + ch[Ch::kPendingDisabledTurns]);
+                AddSaturated(ch[Ch::kDisabledTurns], ch[Ch::kPendingDisabledTurns]);
             ch[Ch::kPendingDisabledTurns] = 0;
         }
     }
@@ -195,7 +194,7 @@ void ApplyMob(GameState& gs, const Boosters& boosters, Rng& rng) {
         const int victim = rng.Random(4);
         if (victim == 0 || victim == c) continue;
         int32_t& disabled = gs.Channel[victim][Ch::kDisabledTurns];
-        disabled = SaturateToInt32(int64_t{disabled} + 2);
+        disabled = AddSaturated(disabled, 2);
         AddLogLine(gs, c,
                    "The mob disables your competitor " + gs.ChannelNames[victim] +
                        " for this and the upcoming turn.");

@@ -73,6 +73,13 @@ int32_t SaturateToInt32(int64_t v) {
                                                     std::numeric_limits<int32_t>::max()));
 }
 
+int32_t AddSaturated(int32_t a, int64_t b) {
+    // Beyond 2^32 either way the sum leaves the int32 range whatever a is; clamping b first
+    // keeps the 64-bit sum from overflowing.
+    constexpr int64_t kReach = int64_t{1} << 32;
+    return SaturateToInt32(int64_t{a} + std::clamp(b, -kReach, kReach));
+}
+
 bool CanAfford(const GameState& gs, int channel, int32_t amount) {
     return gs.Channel[channel][Ch::kMoney] >= amount;
 }
@@ -80,18 +87,19 @@ bool CanAfford(const GameState& gs, int channel, int32_t amount) {
 void Pay(GameState& gs, int channel, int32_t amount) {
     if (!CanAfford(gs, channel, amount)) return;
     int32_t& money = gs.Channel[channel][Ch::kMoney];
-    money = SaturateToInt32(int64_t{money} - amount);
+    money = AddSaturated(money, -int64_t{amount});
 }
 
 void Credit(GameState& gs, int channel, int32_t amount) {
     int32_t& money = gs.Channel[channel][Ch::kMoney];
-    money = SaturateToInt32(int64_t{money} + amount);
+    money = AddSaturated(money, amount);
 }
 
-bool RecordAction(GameState& gs, int channel, int32_t kind, int32_t a, int32_t b) {
+bool RecordAction(GameState& gs, int channel, JournalKind kind, int32_t a, int32_t b) {
     auto& journal = gs.ActionJournal[channel];
-    const auto free = std::find_if(journal.begin() + 1, journal.end(),
-                                   [](const JournalEntry& e) { return e.kind == 0; });
+    const auto free = std::find_if(journal.begin() + 1, journal.end(), [](const JournalEntry& e) {
+        return e.kind == JournalKind::Free;
+    });
     if (free == journal.end()) return false;
     *free = JournalEntry{kind, a, b};
     return true;

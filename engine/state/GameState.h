@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "JournalKind.h"
+
 namespace qvx {
 
 constexpr int kChannels = 4;
@@ -86,7 +88,7 @@ constexpr int kOpen = 1, kKind = 2, kSpotsRequired = 3, kTargetCode = 4, kMinVie
 }
 
 struct JournalEntry {
-    int32_t kind = 0;  // 0 = free
+    JournalKind kind = JournalKind::Free;
     int32_t a = 0;
     int32_t b = 0;
     bool operator==(const JournalEntry&) const = default;
@@ -164,7 +166,22 @@ void Credit(GameState& gs, int channel, int32_t amount);
 inline constexpr const char* kJournalFullText =
     "You have reached the max. number of actions this turn.";
 // Stores (kind, a, b) in the lowest free journal entry; false when all 5000 are used.
-bool RecordAction(GameState& gs, int channel, int32_t kind, int32_t a, int32_t b);
+bool RecordAction(GameState& gs, int channel, JournalKind kind, int32_t a, int32_t b);
+
+// The range checks of the tables' indices: a channel 1..4 and the catalogue numbers of a movie
+// (1..500), an ad contract (1..100) and a news article (1..250).
+constexpr bool ValidChannel(int c) {
+    return c >= 1 && c <= kChannels;
+}
+constexpr bool ValidMovie(int32_t id) {
+    return id >= 1 && id <= kMovies;
+}
+constexpr bool ValidAd(int32_t id) {
+    return id >= 1 && id <= kAds;
+}
+constexpr bool ValidNews(int32_t id) {
+    return id >= 1 && id <= kNews;
+}
 
 inline bool InBusiness(const GameState& gs, int c) {
     return gs.Channel[c][Ch::kActive] > 0;
@@ -181,5 +198,7 @@ int BoosterCount(const Boosters& boosters, int32_t b);
 
 // Saturating narrowing for values computed in 64 bits.
 int32_t SaturateToInt32(int64_t v);
+// a + b clamped to the int32 range; b may be any 64-bit amount (a cost computed in 64 bits).
+int32_t AddSaturated(int32_t a, int64_t b);
 
 }  // namespace qvx

@@ -21,7 +21,7 @@ std::string Millions(int64_t amount) {
 
 std::vector<std::string> LogLines(const GameState& gs, int c) {
     std::vector<std::string> lines;
-    if (c < 1 || c > kChannels) return lines;
+    if (!ValidChannel(c)) return lines;
     for (int line = 1; line <= kLogLines; ++line) {
         if (!IsFreeLine(gs.GameLog[c][line])) lines.push_back(gs.GameLog[c][line]);
     }
@@ -29,7 +29,7 @@ std::vector<std::string> LogLines(const GameState& gs, int c) {
 }
 
 int64_t NetRevenue(const GameState& gs, int c) {
-    if (c < 1 || c > kChannels) return 0;
+    if (!ValidChannel(c)) return 0;
     const Record& acc = gs.ChannelAccounts[c];
     // The yearly rate is multiplied in before the one division for the month, in 64 bits.
     const int64_t interest = int64_t{acc[Acc::kBonds]} * acc[Acc::kBondInterestRate] / 1200;
@@ -44,7 +44,7 @@ int64_t NetRevenue(const GameState& gs, int c) {
 
 DaySummary BuildDaySummary(const GameState& gs, int c, std::span<const std::string> logLines) {
     DaySummary summary;
-    if (c < 1 || c > kChannels) return summary;
+    if (!ValidChannel(c)) return summary;
     summary.title = "Summary - Day " + std::to_string(int64_t{gs.GameInfo[Info::kTurn]} - 1) + "/" +
                     std::to_string(TurnLimit(gs));
     summary.infoTitle = gs.ChannelNames[c] + " - Info";

@@ -72,7 +72,7 @@ const char* ChannelColourText(int32_t logo) {
 
 MoneyPanel BuildMoneyPanel(const GameState& gs, int viewed) {
     MoneyPanel panel;
-    if (viewed < 1 || viewed > kChannels) {
+    if (!ValidChannel(viewed)) {
         // The TV is off: no channel to name, and no BANKRUPT left over from the last one.
         panel.money = " ";
     } else {
@@ -107,7 +107,7 @@ std::vector<Contact> FillContacts(const GameState& gs) {
 
 TurnWarning EndTurnWarning(const GameState& gs) {
     const int p = gs.PlayerChannel;
-    if (p < 1 || p > kChannels) return TurnWarning::None;
+    if (!ValidChannel(p)) return TurnWarning::None;
     bool newsSpot = false;
     bool emptyAd = false;
     for (int s = 1; s <= kSlots; ++s) {
@@ -126,7 +126,7 @@ OfficeOutcome CheatMoneyInOffice(GameState& gs, int32_t amount) {
     const OfficeOutcome outcome = CheatMoney(gs, amount);
     if (outcome == OfficeOutcome::Done && gs.GameInfo[Info::kPhase] == Info::kPhaseBroadcasting) {
         int32_t& result = gs.Channel[gs.PlayerChannel][Ch::kMoneyAfterDay];
-        result = SaturateToInt32(int64_t{result} + amount);
+        result = AddSaturated(result, amount);
     }
     return outcome;
 }

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "Dialog.h"
 #include "GameState.h"
 #include "Office.h"
 
@@ -21,7 +22,6 @@ inline constexpr const char* kMainButtons[kMainButtonCount] = {
     "End turn",         "Statistics",   "Broadcasting licenses", "Phone",
     "Save/Load",        "Exit game"};
 
-inline constexpr const char* kRefusalTitle = "N/A";
 inline constexpr const char* kYes = "Yes";
 inline constexpr const char* kNo = "No";
 

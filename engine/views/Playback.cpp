@@ -34,17 +34,8 @@ constexpr size_t kLongTitle = 33;
 
 const Record kEmptySlot{};
 
-bool ValidChannel(int c) {
-    return c >= 1 && c <= kChannels;
-}
 bool ValidGroup(int g) {
     return g >= 1 && g <= kAudienceGroups;
-}
-bool ValidAd(int32_t id) {
-    return id >= 1 && id <= kAds;
-}
-bool ValidTitle(int32_t id) {
-    return id >= 1 && id <= kMovies;
 }
 
 template <size_t N>
@@ -117,7 +108,7 @@ HourInfo NewsInfo(const GameState& gs, const Catalogue& cat, int v, const Record
     info.label18 = "...";
     for (int i = 1; i <= kNewsShowPositions; ++i) {
         const int32_t id = gs.NewsShow[v][i];
-        if (id < 1 || id > kNews) continue;
+        if (!ValidNews(id)) continue;
         const int32_t category = cat.NewsCatalogue[id][News::kCategory];
         if (category >= 1 && category <= 3) ++items[static_cast<size_t>(category - 1)];
         info.label18 = cat.NewsTexts[id];
@@ -256,7 +247,7 @@ TvView ShowHourOnTv(const GameState& gs, const Catalogue& cat, const OnAir& at) 
         tv.picture = kNewsPicture;
         tv.nowBroadcasting = "Now broadcasting: News spot";
         tv.cue = Cue::News;
-    } else if (ValidTitle(programme)) {
+    } else if (ValidMovie(programme)) {
         onAir = &slot;
         tv.nowBroadcasting = "Now broadcasting: " + cat.MovieTitles[programme];
         const int32_t genre = cat.MovieCatalogue[programme][Movie::kGenre];
@@ -309,7 +300,7 @@ HourInfo ShowHourInfo(const GameState& gs, const Catalogue& cat, const OnAir& at
     }
     const int32_t programme = slot[Slot::kProgramme];
     if (programme == Slot::kNewsShow) return NewsInfo(gs, cat, v, slot);
-    if (ValidTitle(programme)) return TitleInfo(cat, slot, programme);
+    if (ValidMovie(programme)) return TitleInfo(cat, slot, programme);
     return {};
 }
 

@@ -218,7 +218,7 @@ std::string ReplaceAll(std::string_view text, std::string_view what, const std::
 }  // namespace
 
 std::string ViewerQuote(int group, int32_t popularity, int c, const std::string& channelName) {
-    if (!ValidGroup(group) || c < 1 || c > kChannels) return {};
+    if (!ValidGroup(group) || !ValidChannel(c)) return {};
     const QuoteTable& table = *kQuotes[static_cast<size_t>(group - 1)];
     // The last row catches everything above the table, so popularity past 100 reads as 100.
     const QuoteRow* row = &table.back();
@@ -250,7 +250,7 @@ std::string FacePicture(int group, int mood) {
 
 ViewerVoice ViewerVoiceOf(const GameState& gs, int c, int group) {
     ViewerVoice voice;
-    if (!ValidGroup(group) || c < 1 || c > kChannels) return voice;
+    if (!ValidGroup(group) || !ValidChannel(c)) return voice;
     int64_t people = 0;
     int64_t popularity = 0;
     int64_t regions = 0;

@@ -47,11 +47,10 @@ TEST(AdAgencyAccept, OccupiedPositionIsRefusedBeforeTheQuestion) {
     EXPECT_EQ(CheckAcceptContract(w.gs, 2, 3), AdOutcome::PositionFull);
     EXPECT_EQ(AcceptContract(w.gs, 2, 3), AdOutcome::PositionFull);
     EXPECT_EQ(AdAgencyMessage(AdOutcome::PositionFull),
-              (AgencyDialog{"N/A", "This position in your ads archive is already full."}));
+              (Dialog{"N/A", "This position in your ads archive is already full."}));
     EXPECT_EQ(CheckAcceptContract(w.gs, 2, 1), AdOutcome::Confirm);
-    EXPECT_EQ(
-        AcceptContractQuestion(w.gs, w.cat, 2),
-        (AgencyDialog{"\"Fizzwater\"", "Do you really wish to accept this advertising contract?"}));
+    EXPECT_EQ(AcceptContractQuestion(w.gs, w.cat, 2),
+              (Dialog{"\"Fizzwater\"", "Do you really wish to accept this advertising contract?"}));
     EXPECT_EQ(test::Differences(w.gs, *before), test::Names{});
 }
 
@@ -67,8 +66,8 @@ TEST(AdAgencyAccept, TwoAcceptsLeaveBothOffersEmptyAndTouchNothingElse) {
     EXPECT_EQ(w.gs.AcceptedAds[kPlayer][14], 17);
     EXPECT_EQ(w.gs.AcceptedAds[kPlayer][1], 58);
     EXPECT_EQ(w.gs.AcceptedAds[kPlayer][3], 40);
-    EXPECT_EQ(w.gs.ActionJournal[kPlayer][1], (JournalEntry{3, 17, 14}));
-    EXPECT_EQ(w.gs.ActionJournal[kPlayer][2], (JournalEntry{3, 58, 1}));
+    EXPECT_EQ(w.gs.ActionJournal[kPlayer][1], (JournalEntry{JournalKind::AcceptAd, 17, 14}));
+    EXPECT_EQ(w.gs.ActionJournal[kPlayer][2], (JournalEntry{JournalKind::AcceptAd, 58, 1}));
     // No money, no deadline counter, no pool change.
     EXPECT_EQ(test::Differences(w.gs, *before),
               (test::Names{"AcceptedAds", "AdOffers", "ActionJournal"}));
@@ -77,14 +76,14 @@ TEST(AdAgencyAccept, TwoAcceptsLeaveBothOffersEmptyAndTouchNothingElse) {
 TEST(AdAgency, ContractsAreNeverGivenBack) {
     AdWorld w;
     const auto before = w.Copy();
-    EXPECT_EQ(RefuseCancel(w.gs, 3), AdOutcome::NoCancel);
+    EXPECT_EQ(CheckCancelContract(w.gs, 3), AdOutcome::NoCancel);
     EXPECT_EQ(NoCancelMessage(w.gs, w.cat, 3),
-              (AgencyDialog{"\"Dunmore Tyres\"",
-                            "\"We are sorry, but we do not cancel commercial contracts. Please "
-                            "fulfill the contract or let it run out.\""}));
-    EXPECT_EQ(RefuseCancel(w.gs, 4), AdOutcome::Empty);
-    EXPECT_EQ(NoCancelMessage(w.gs, w.cat, 4), AgencyDialog{});
-    EXPECT_EQ(RefuseCancel(w.gs, 15), AdOutcome::Invalid);
+              (Dialog{"\"Dunmore Tyres\"",
+                      "\"We are sorry, but we do not cancel commercial contracts. Please "
+                      "fulfill the contract or let it run out.\""}));
+    EXPECT_EQ(CheckCancelContract(w.gs, 4), AdOutcome::Empty);
+    EXPECT_EQ(NoCancelMessage(w.gs, w.cat, 4), Dialog{});
+    EXPECT_EQ(CheckCancelContract(w.gs, 15), AdOutcome::Invalid);
     EXPECT_EQ(test::Differences(w.gs, *before), test::Names{});
 }
 
@@ -93,22 +92,22 @@ TEST(AdAgencySwap, ExchangesAndJournalsThePositions) {
     ASSERT_EQ(SwapAdArchive(w.gs, 3, 14), AdOutcome::Swapped);
     EXPECT_EQ(w.gs.AcceptedAds[kPlayer][3], 0);
     EXPECT_EQ(w.gs.AcceptedAds[kPlayer][14], 40);
-    EXPECT_EQ(w.gs.ActionJournal[kPlayer][1], (JournalEntry{5, 3, 14}));
+    EXPECT_EQ(w.gs.ActionJournal[kPlayer][1], (JournalEntry{JournalKind::SwapAdArchive, 3, 14}));
     ASSERT_EQ(SwapAdArchive(w.gs, 14, 14), AdOutcome::Swapped);
-    EXPECT_EQ(w.gs.ActionJournal[kPlayer][2], (JournalEntry{5, 14, 14}));
+    EXPECT_EQ(w.gs.ActionJournal[kPlayer][2], (JournalEntry{JournalKind::SwapAdArchive, 14, 14}));
     EXPECT_EQ(w.gs.AcceptedAds[kPlayer][14], 40);
 }
 
 TEST(AdAgency, FullJournalRefusesAndChangesNothing) {
     AdWorld w;
     for (int i = 1; i <= kJournalEntries; ++i)
-        w.gs.ActionJournal[kPlayer][i] = {1, 0, 0};
+        w.gs.ActionJournal[kPlayer][i] = {JournalKind::SellMovie, 0, 0};
     const auto before = w.Copy();
     EXPECT_EQ(CheckAcceptContract(w.gs, 2, 1), AdOutcome::Confirm);
     EXPECT_EQ(AcceptContract(w.gs, 2, 1), AdOutcome::JournalFull);
     EXPECT_EQ(SwapAdArchive(w.gs, 3, 1), AdOutcome::JournalFull);
     EXPECT_EQ(AdAgencyMessage(AdOutcome::JournalFull),
-              (AgencyDialog{"N/A", "You have reached the max. number of actions this turn."}));
+              (Dialog{"N/A", "You have reached the max. number of actions this turn."}));
     EXPECT_EQ(test::Differences(w.gs, *before), test::Names{});
 }
 
@@ -146,16 +145,16 @@ TEST(AdAgency, OutOfRangePositionsAndIdsAreNeverIndexed) {
     for (const int bad : {0, 15, -1, INT_MIN, INT_MAX}) {
         EXPECT_EQ(SwapAdArchive(w.gs, bad, 1), AdOutcome::Invalid) << bad;
         EXPECT_EQ(SwapAdArchive(w.gs, 1, bad), AdOutcome::Invalid) << bad;
-        EXPECT_EQ(RefuseCancel(w.gs, bad), AdOutcome::Invalid) << bad;
-        EXPECT_EQ(NoCancelMessage(w.gs, w.cat, bad), AgencyDialog{}) << bad;
-        EXPECT_EQ(AcceptContractQuestion(w.gs, w.cat, bad), AgencyDialog{}) << bad;
+        EXPECT_EQ(CheckCancelContract(w.gs, bad), AdOutcome::Invalid) << bad;
+        EXPECT_EQ(NoCancelMessage(w.gs, w.cat, bad), Dialog{}) << bad;
+        EXPECT_EQ(AcceptContractQuestion(w.gs, w.cat, bad), Dialog{}) << bad;
     }
     for (const int32_t bad : {0, kAds + 1, -1, INT_MIN, INT_MAX}) {
         EXPECT_EQ(AdDeadlineText(w.gs, bad), "") << bad;
         EXPECT_EQ(AdAudienceText(w.gs, bad), "") << bad;
     }
-    EXPECT_EQ(RefuseCancel(w.gs, 6), AdOutcome::Invalid);
-    EXPECT_EQ(AcceptContractQuestion(w.gs, w.cat, 5), AgencyDialog{});
+    EXPECT_EQ(CheckCancelContract(w.gs, 6), AdOutcome::Invalid);
+    EXPECT_EQ(AcceptContractQuestion(w.gs, w.cat, 5), Dialog{});
     w.gs.PlayerChannel = 0;
     EXPECT_EQ(AcceptContract(w.gs, 2, 1), AdOutcome::Invalid);
     EXPECT_EQ(SwapAdArchive(w.gs, 3, 1), AdOutcome::Invalid);

@@ -96,7 +96,12 @@ struct Filler {
     void operator()(int32_t& v) const { v = static_cast<int32_t>(rng()); }
     void operator()(std::string& s) const { s = RandomText(rng); }
     void operator()(JournalEntry& e) const {
-        e = {static_cast<int32_t>(1 + rng() % 9), static_cast<int32_t>(rng()),
+        // The agencies' and the broker's kinds, the first nine of the table.
+        static constexpr JournalKind kKinds[] = {
+            JournalKind::SellMovie,        JournalKind::BuyMovie,      JournalKind::AcceptAd,
+            JournalKind::SwapMovieArchive, JournalKind::SwapAdArchive, JournalKind::BuyShares,
+            JournalKind::SellShares,       JournalKind::IssueBonds,    JournalKind::BuyBackBonds};
+        e = {kKinds[rng() % std::size(kKinds)], static_cast<int32_t>(rng()),
              static_cast<int32_t>(rng())};
     }
     template <class T, size_t N>

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <limits>
 #include <memory>
 
 #include "EngineTestSupport.h"
@@ -69,31 +70,68 @@ TEST(Money, PayRefusesWhatCannotBeAffordedAndBothSaturate) {
     }
 }
 
+TEST(AddSaturated, ClampsAtBothEndsOfTheInt32Range) {
+    constexpr int64_t kInt64Max = std::numeric_limits<int64_t>::max();
+    constexpr int64_t kInt64Min = std::numeric_limits<int64_t>::min();
+    EXPECT_EQ(AddSaturated(-100, 50), -50);
+    EXPECT_EQ(AddSaturated(INT32_MAX - 5, 5), INT32_MAX);
+    EXPECT_EQ(AddSaturated(INT32_MAX - 5, 6), INT32_MAX);
+    EXPECT_EQ(AddSaturated(INT32_MAX, INT32_MAX), INT32_MAX);
+    EXPECT_EQ(AddSaturated(INT32_MIN + 5, -5), INT32_MIN);
+    EXPECT_EQ(AddSaturated(INT32_MIN + 5, -6), INT32_MIN);
+    EXPECT_EQ(AddSaturated(INT32_MIN, INT32_MIN), INT32_MIN);
+    // A 64-bit amount is added whole, not clamped first: back into range from the other end.
+    EXPECT_EQ(AddSaturated(INT32_MIN, int64_t{INT32_MAX} + 10), 9);
+    EXPECT_EQ(AddSaturated(INT32_MAX, int64_t{INT32_MIN} - 10), -11);
+    // Amounts at the ends of the 64-bit range saturate without overflowing on the way.
+    EXPECT_EQ(AddSaturated(1, kInt64Max), INT32_MAX);
+    EXPECT_EQ(AddSaturated(-1, kInt64Min), INT32_MIN);
+    EXPECT_EQ(AddSaturated(INT32_MIN, kInt64Max), INT32_MAX);
+}
+
+TEST(ValidIndices, AcceptExactlyTheTablesRanges) {
+    EXPECT_FALSE(ValidChannel(0));
+    EXPECT_TRUE(ValidChannel(1));
+    EXPECT_TRUE(ValidChannel(kChannels));
+    EXPECT_FALSE(ValidChannel(kChannels + 1));
+    const struct {
+        bool (*valid)(int32_t);
+        int32_t last;
+    } catalogues[] = {{ValidMovie, 500}, {ValidAd, 100}, {ValidNews, 250}};
+    for (const auto& c : catalogues) {
+        EXPECT_FALSE(c.valid(INT32_MIN)) << c.last;
+        EXPECT_FALSE(c.valid(0)) << c.last;
+        EXPECT_TRUE(c.valid(1)) << c.last;
+        EXPECT_TRUE(c.valid(c.last)) << c.last;
+        EXPECT_FALSE(c.valid(c.last + 1)) << c.last;
+    }
+}
+
 TEST(RecordAction, FillsTheLowestFreeEntryAndRefusesTheOneAfterTheLast) {
     auto gs = std::make_unique<GameState>();
     for (int i = 1; i <= kJournalEntries; ++i)
-        ASSERT_TRUE(RecordAction(*gs, 2, 5, i, -i)) << i;
+        ASSERT_TRUE(RecordAction(*gs, 2, JournalKind::SwapAdArchive, i, -i)) << i;
     EXPECT_EQ(gs->ActionJournal[2][kJournalEntries],
-              (JournalEntry{5, kJournalEntries, -kJournalEntries}));
+              (JournalEntry{JournalKind::SwapAdArchive, kJournalEntries, -kJournalEntries}));
 
     const auto before = gs->ActionJournal;
-    EXPECT_FALSE(RecordAction(*gs, 2, 9, 9, 9));
+    EXPECT_FALSE(RecordAction(*gs, 2, JournalKind::BuyBackBonds, 9, 9));
     EXPECT_TRUE(gs->ActionJournal == before);
     // Each channel has a journal of its own.
-    ASSERT_TRUE(RecordAction(*gs, 1, 3, 4, 5));
-    EXPECT_EQ(gs->ActionJournal[1][1], (JournalEntry{3, 4, 5}));
+    ASSERT_TRUE(RecordAction(*gs, 1, JournalKind::AcceptAd, 4, 5));
+    EXPECT_EQ(gs->ActionJournal[1][1], (JournalEntry{JournalKind::AcceptAd, 4, 5}));
 
     gs->ActionJournal[2][17] = JournalEntry{};
-    ASSERT_TRUE(RecordAction(*gs, 2, 7, 1, 2));
-    EXPECT_EQ(gs->ActionJournal[2][17], (JournalEntry{7, 1, 2}));
+    ASSERT_TRUE(RecordAction(*gs, 2, JournalKind::SellShares, 1, 2));
+    EXPECT_EQ(gs->ActionJournal[2][17], (JournalEntry{JournalKind::SellShares, 1, 2}));
 
     ClearActionJournals(*gs);
     for (int ch = 1; ch <= kChannels; ++ch) {
         for (const auto& e : gs->ActionJournal[ch])
             ASSERT_EQ(e, JournalEntry{});
     }
-    ASSERT_TRUE(RecordAction(*gs, 2, 8, 0, 0));
-    EXPECT_EQ(gs->ActionJournal[2][1].kind, 8);
+    ASSERT_TRUE(RecordAction(*gs, 2, JournalKind::IssueBonds, 0, 0));
+    EXPECT_EQ(gs->ActionJournal[2][1].kind, JournalKind::IssueBonds);
 }
 
 TEST(BoosterCount, CountsTheFiveDeckSlots) {

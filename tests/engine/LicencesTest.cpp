@@ -93,14 +93,14 @@ TEST(BuyLicence, PaysTheDiscountedPriceAndBooksItForTheTurn) {
     LicenceWorld w;
     w.Lawyers(2);
     w.gs.ChannelPendingIncome[3][Acc::kLicenceCost] = 100;
-    w.gs.ActionJournal[3][1] = {2, 77, 4};
+    w.gs.ActionJournal[3][1] = {JournalKind::BuyMovie, 77, 4};
 
     ASSERT_EQ(BuyLicence(w.gs, w.deck, 2), LicenceOutcome::Purchased);
     EXPECT_EQ(w.gs.Channel[3][Ch::kMoney], 1400);
     EXPECT_EQ(w.gs.ChannelPendingIncome[3][Acc::kLicenceCost], 3700);
     EXPECT_EQ(w.gs.ChannelAccounts[3][Acc::kLicenceCost], 0);
     EXPECT_TRUE(HoldsLicence(w.gs, 2, 3));
-    EXPECT_EQ(w.gs.ActionJournal[3][2], (JournalEntry{10, 2, 0}));
+    EXPECT_EQ(w.gs.ActionJournal[3][2], (JournalEntry{JournalKind::BuyLicence, 2, 0}));
 
     EXPECT_EQ(BuyLicence(w.gs, w.deck, 2), LicenceOutcome::AlreadyOwned);
     EXPECT_EQ(w.gs.Channel[3][Ch::kMoney], 1400);
@@ -117,7 +117,7 @@ TEST(CancelLicence, RefundsNothingAndBuyingAgainCostsTheFullPrice) {
     EXPECT_FALSE(HoldsLicence(w.gs, 2, 3));
     EXPECT_EQ(w.gs.Channel[3][Ch::kMoney], 1000);
     EXPECT_EQ(w.gs.ChannelPendingIncome[3][Acc::kLicenceCost], 4000);
-    EXPECT_EQ(w.gs.ActionJournal[3][2], (JournalEntry{15, 2, 0}));
+    EXPECT_EQ(w.gs.ActionJournal[3][2], (JournalEntry{JournalKind::CancelLicence, 2, 0}));
 
     EXPECT_EQ(CancelLicence(w.gs, 2), LicenceOutcome::NotOwned);
     w.gs.Channel[3][Ch::kMoney] = 4000;
@@ -130,7 +130,7 @@ TEST(LicenceActions, AFullJournalRefusesAndChangesNothing) {
     LicenceWorld w;
     w.gs.Licences[5][3] = 1;
     for (int i = 1; i <= kJournalEntries; ++i)
-        w.gs.ActionJournal[3][i] = {1, i, 0};
+        w.gs.ActionJournal[3][i] = {JournalKind::SellMovie, i, 0};
     const auto before = w.Copy();
 
     EXPECT_EQ(CheckBuyLicence(w.gs, w.deck, 2), LicenceOutcome::Confirm);
@@ -173,24 +173,24 @@ TEST(LicenceDialogs, QuestionsShowTheRegionAndThePlayersPrice) {
     LicenceWorld w;
     w.Lawyers(1);
     EXPECT_EQ(BuyLicenceQuestion(w.gs, w.deck, 2),
-              (LicenceDialog{"Purchase license?",
-                             "Do you really wish to purchase the broadcasting license for "
-                             "Lakeshore for $ 3,800 millions?"}));
+              (Dialog{"Purchase license?",
+                      "Do you really wish to purchase the broadcasting license for "
+                      "Lakeshore for $ 3,800 millions?"}));
     EXPECT_EQ(CancelLicenceQuestion(w.gs, 2),
-              (LicenceDialog{"Cancel license?",
-                             "Do you really wish to CANCEL the broadcasting license for "
-                             "Lakeshore ?"}));
+              (Dialog{"Cancel license?",
+                      "Do you really wish to CANCEL the broadcasting license for "
+                      "Lakeshore ?"}));
     EXPECT_EQ(LicenceMessage(LicenceOutcome::AlreadyOwned),
-              (LicenceDialog{"N/A", "You already own a license for this region."}));
+              (Dialog{"N/A", "You already own a license for this region."}));
     EXPECT_EQ(LicenceMessage(LicenceOutcome::NotOwned).text,
               "You do not own any license in regard to this region.");
     EXPECT_EQ(LicenceMessage(LicenceOutcome::NotEnoughMoney).text, "You do not have enough money.");
-    EXPECT_EQ(LicenceMessage(LicenceOutcome::Purchased),
-              (LicenceDialog{"License acquired",
-                             "You have successfully purchased the broadcasting license."}));
-    EXPECT_EQ(LicenceMessage(LicenceOutcome::Cancelled),
-              (LicenceDialog{"License canceled",
-                             "You have successfully canceled the broadcasting license."}));
+    EXPECT_EQ(
+        LicenceMessage(LicenceOutcome::Purchased),
+        (Dialog{"License acquired", "You have successfully purchased the broadcasting license."}));
+    EXPECT_EQ(
+        LicenceMessage(LicenceOutcome::Cancelled),
+        (Dialog{"License canceled", "You have successfully canceled the broadcasting license."}));
 }
 
 }  // namespace

@@ -47,7 +47,7 @@ struct MovieWorld {
     }
     void FillJournal() {
         for (int i = 1; i <= kJournalEntries; ++i)
-            gs.ActionJournal[kPlayer][i] = {9, 1, 1};
+            gs.ActionJournal[kPlayer][i] = {JournalKind::BuyBackBonds, 1, 1};
     }
     std::unique_ptr<GameState> Copy() const { return std::make_unique<GameState>(gs); }
 };
@@ -127,10 +127,9 @@ TEST(MovieAgencyBuy, OccupiedPositionIsRefusedBeforeTheQuestionMoneyAfterIt) {
     // ... but refuses the purchase after it.
     const MovieQuote quote = BuyMovie(w.gs, w.cat, w.deck, 3, 2);
     EXPECT_EQ(quote.outcome, MovieOutcome::NotEnoughMoney);
-    EXPECT_EQ(MovieAgencyMessage(quote.outcome),
-              (AgencyDialog{"N/A", "You do not have enough money!"}));
+    EXPECT_EQ(MovieAgencyMessage(quote.outcome), (Dialog{"N/A", "You do not have enough money!"}));
     EXPECT_EQ(MovieAgencyMessage(MovieOutcome::PositionFull),
-              (AgencyDialog{"N/A", "This position in your movie archive is already full."}));
+              (Dialog{"N/A", "This position in your movie archive is already full."}));
     EXPECT_EQ(test::Differences(w.gs, *before), test::Names{});
 }
 
@@ -139,7 +138,7 @@ TEST(MovieAgencyBuy, PaysTheDiscountedPriceAndMovesTheTitle) {
     w.Producers(1);
     w.gs.Channel[kPlayer][Ch::kMoney] = 30;  // exactly the discounted price
     w.gs.ChannelPendingIncome[kPlayer][19] = 100;
-    w.gs.ActionJournal[kPlayer][1] = {6, 1, 1};
+    w.gs.ActionJournal[kPlayer][1] = {JournalKind::BuyShares, 1, 1};
 
     const MovieQuote quote = BuyMovie(w.gs, w.cat, w.deck, 3, 27);
     ASSERT_EQ(quote.outcome, MovieOutcome::Bought);
@@ -148,7 +147,7 @@ TEST(MovieAgencyBuy, PaysTheDiscountedPriceAndMovesTheTitle) {
     EXPECT_EQ(w.gs.MovieArchive[kPlayer][27], kFilm);
     EXPECT_EQ(w.gs.ShopOffers[kPlayer][3], 0);
     EXPECT_EQ(w.gs.ShopOffers[kPlayer][9], kSeries);
-    EXPECT_EQ(w.gs.ActionJournal[kPlayer][2], (JournalEntry{2, kFilm, 27}));
+    EXPECT_EQ(w.gs.ActionJournal[kPlayer][2], (JournalEntry{JournalKind::BuyMovie, kFilm, 27}));
     EXPECT_EQ(w.gs.ActionJournal[kPlayer][3], JournalEntry{});
     // The emptied offer cannot be bought twice.
     EXPECT_EQ(BuyMovie(w.gs, w.cat, w.deck, 3, 1).outcome, MovieOutcome::Empty);
@@ -173,7 +172,7 @@ TEST(MovieAgencySell, CreditsTheOfferAndEmptiesTheProgrammeSlotsOfTheTitle) {
     EXPECT_EQ(w.gs.Channel[kPlayer][Ch::kMoney], 1008);
     EXPECT_EQ(w.gs.ChannelPendingIncome[kPlayer][17], 13);
     EXPECT_EQ(w.gs.MovieArchive[kPlayer][5], 0);
-    EXPECT_EQ(w.gs.ActionJournal[kPlayer][1], (JournalEntry{1, kOldFilm, 0}));
+    EXPECT_EQ(w.gs.ActionJournal[kPlayer][1], (JournalEntry{JournalKind::SellMovie, kOldFilm, 0}));
     EXPECT_EQ(programme[1][Slot::kProgramme], 0);
     EXPECT_EQ(programme[1][Slot::kAd], 4);
     EXPECT_EQ(programme[2][Slot::kProgramme], 0);
@@ -192,14 +191,14 @@ TEST(MovieAgencyQuestions, ShowTheTitleAndFormattedAmounts) {
     w.gs.MovieArchive[kPlayer][6] = kFilm;
     w.Producers(1);  // 4001 - 1000
     EXPECT_EQ(BuyMovieQuestion(w.cat, CheckBuyMovie(w.gs, w.cat, w.deck, 3, 1)),
-              (AgencyDialog{"\"Harbour Lights\"",
-                            "Do you really wish to buy a one-time license to broadcast his movie "
-                            "for $ 3,001 millions?"}));
+              (Dialog{"\"Harbour Lights\"",
+                      "Do you really wish to buy a one-time license to broadcast his movie "
+                      "for $ 3,001 millions?"}));
     EXPECT_EQ(SellMovieQuestion(w.cat, CheckSellMovie(w.gs, w.cat, 6)),
-              (AgencyDialog{"\"Harbour Lights\"",
-                            "\"Rent-a-movie Ltd. is proud to offer you the fair sum of 2,000 $ "
-                            "(real value: 4,001 $) for this movie.\" - Do really you wish to "
-                            "sell?"}));
+              (Dialog{"\"Harbour Lights\"",
+                      "\"Rent-a-movie Ltd. is proud to offer you the fair sum of 2,000 $ "
+                      "(real value: 4,001 $) for this movie.\" - Do really you wish to "
+                      "sell?"}));
 }
 
 TEST(MovieAgencySwap, ExchangesAndJournalsTheNegatedPositions) {
@@ -207,11 +206,13 @@ TEST(MovieAgencySwap, ExchangesAndJournalsTheNegatedPositions) {
     ASSERT_EQ(SwapMovieArchive(w.gs, 5, 27), MovieOutcome::Swapped);
     EXPECT_EQ(w.gs.MovieArchive[kPlayer][5], 0);
     EXPECT_EQ(w.gs.MovieArchive[kPlayer][27], kOldFilm);
-    EXPECT_EQ(w.gs.ActionJournal[kPlayer][1], (JournalEntry{4, -5, -27}));
+    EXPECT_EQ(w.gs.ActionJournal[kPlayer][1],
+              (JournalEntry{JournalKind::SwapMovieArchive, -5, -27}));
 
     const auto before = w.Copy();
     ASSERT_EQ(SwapMovieArchive(w.gs, 27, 27), MovieOutcome::Swapped);
-    EXPECT_EQ(w.gs.ActionJournal[kPlayer][2], (JournalEntry{4, -27, -27}));
+    EXPECT_EQ(w.gs.ActionJournal[kPlayer][2],
+              (JournalEntry{JournalKind::SwapMovieArchive, -27, -27}));
     EXPECT_EQ(w.gs.MovieArchive, before->MovieArchive);
 }
 
@@ -224,7 +225,7 @@ TEST(MovieAgency, FullJournalRefusesEveryActionAndChangesNothing) {
     EXPECT_EQ(SellMovie(w.gs, w.cat, 5).outcome, MovieOutcome::JournalFull);
     EXPECT_EQ(SwapMovieArchive(w.gs, 5, 6), MovieOutcome::JournalFull);
     EXPECT_EQ(MovieAgencyMessage(MovieOutcome::JournalFull),
-              (AgencyDialog{"N/A", "You have reached the max. number of actions this turn."}));
+              (Dialog{"N/A", "You have reached the max. number of actions this turn."}));
     EXPECT_EQ(test::Differences(w.gs, *before), test::Names{});
 }
 

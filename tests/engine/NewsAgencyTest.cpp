@@ -99,10 +99,10 @@ TEST(NewsAgencyBuySet, WithExactlyFiftySucceedsOnceAndLeavesZero) {
     EXPECT_EQ(w.gs.NewsOffersA[kPlayer], (Table<int32_t, 5>{0, 201, 202, 203, 204, 205}));
     EXPECT_EQ(w.gs.NewsOffersB[kPlayer], (Table<int32_t, 5>{}));
     EXPECT_EQ(w.ShowOf(), (Show{0, 101, 0, 104}));
-    EXPECT_EQ(w.gs.ActionJournal[kPlayer][1], (JournalEntry{11, 0, 0}));
+    EXPECT_EQ(w.gs.ActionJournal[kPlayer][1], (JournalEntry{JournalKind::BuyNewsSet, 0, 0}));
     EXPECT_EQ(NewsAgencyMessage(NewsOutcome::Purchased),
-              (AgencyDialog{"New set purchased",
-                            "You have successfully purchased a new set of news articles."}));
+              (Dialog{"New set purchased",
+                      "You have successfully purchased a new set of news articles."}));
 
     // A second purchase in the same turn finds no set, even with money enough.
     w.gs.Channel[kPlayer][Ch::kMoney] = 1000;
@@ -124,7 +124,7 @@ TEST(NewsAgencyBuySet, RefusalsInOrderChangeNothing) {
     EXPECT_EQ(BuyNewsSet(w.gs), NewsOutcome::NotEnoughMoney);
     w.gs.Channel[kPlayer][Ch::kMoney] = 50;
     for (int i = 1; i <= kJournalEntries; ++i)
-        w.gs.ActionJournal[kPlayer][i] = {2, 1, 1};
+        w.gs.ActionJournal[kPlayer][i] = {JournalKind::BuyMovie, 1, 1};
     // The journal is only consulted after the question.
     EXPECT_EQ(CheckBuyNewsSet(w.gs), NewsOutcome::Confirm);
     const auto full = w.Copy();
@@ -133,19 +133,19 @@ TEST(NewsAgencyBuySet, RefusalsInOrderChangeNothing) {
     EXPECT_EQ(before->NewsOffersA, w.gs.NewsOffersA);
 }
 
-TEST(NewsAgencyDialogs, HaveTheGameTexts) {
+TEST(NewsDialogs, HaveTheGameTexts) {
     EXPECT_EQ(BuyNewsSetQuestion(),
-              (AgencyDialog{"Purchase new set?",
-                            "Do you really wish to purchase a new set of news articles for $ 50 "
-                            "millions?"}));
+              (Dialog{"Purchase new set?",
+                      "Do you really wish to purchase a new set of news articles for $ 50 "
+                      "millions?"}));
     EXPECT_EQ(NewsAgencyMessage(NewsOutcome::NoNewSet),
-              (AgencyDialog{"N/A",
-                            "There are no new articles available. Please check back tomorrow "
-                            "(next turn)."}));
+              (Dialog{"N/A",
+                      "There are no new articles available. Please check back tomorrow "
+                      "(next turn)."}));
     EXPECT_EQ(NewsAgencyMessage(NewsOutcome::NotEnoughMoney),
-              (AgencyDialog{"N/A", "You do not have enough money."}));
+              (Dialog{"N/A", "You do not have enough money."}));
     EXPECT_EQ(NewsAgencyMessage(NewsOutcome::JournalFull),
-              (AgencyDialog{"N/A", "You have reached the max. number of actions this turn."}));
+              (Dialog{"N/A", "You have reached the max. number of actions this turn."}));
 }
 
 }  // namespace

@@ -29,7 +29,7 @@ TEST_P(OfficeMoneyCheat, LastsThroughMidnightOnlyWhenBooked) {
     w.gs.Channel[1][Ch::kMoneyAfterDay] = c.afterDay;
     if (c.journalFull)
         for (int i = 1; i <= kJournalEntries; ++i)
-            w.gs.ActionJournal[1][i] = {1, 0, 0};
+            w.gs.ActionJournal[1][i] = {JournalKind::SellMovie, 0, 0};
     EXPECT_EQ(CheatMoneyInOffice(w.gs, 10000), c.outcome);
     EXPECT_EQ(w.gs.Channel[1][Ch::kMoney], c.moneyThen);
     EXPECT_EQ(w.gs.Channel[1][Ch::kMoneyAfterDay], c.afterDayThen);

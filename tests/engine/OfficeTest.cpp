@@ -34,13 +34,13 @@ TEST(Cheats, NeedAJournalEntryAndKeepTheGameOutOfTheHighscores) {
     ASSERT_EQ(CheatMoney(*gs, 10000), OfficeOutcome::Done);
     ASSERT_EQ(CheatMoney(*gs, 100000), OfficeOutcome::Done);
     EXPECT_EQ(gs->Channel[2][Ch::kMoney], 110100);
-    EXPECT_EQ(gs->ActionJournal[2][1], (JournalEntry{11, 0, 0}));
-    EXPECT_EQ(gs->ActionJournal[2][2], (JournalEntry{12, 0, 0}));
+    EXPECT_EQ(gs->ActionJournal[2][1], (JournalEntry{JournalKind::CheatMoney10k, 0, 0}));
+    EXPECT_EQ(gs->ActionJournal[2][2], (JournalEntry{JournalKind::CheatMoney100k, 0, 0}));
     EXPECT_EQ(gs->ChannelAccounts[0][Acc::kNoHighscore], 1);
     EXPECT_EQ(CheatMoney(*gs, 5), OfficeOutcome::NotAllowed);
 
     for (int i = 3; i <= kJournalEntries; ++i)
-        ASSERT_TRUE(RecordAction(*gs, 2, 1, 0, 0));
+        ASSERT_TRUE(RecordAction(*gs, 2, JournalKind::SellMovie, 0, 0));
     EXPECT_EQ(CheatMoney(*gs, 10000), OfficeOutcome::JournalFull);
     EXPECT_EQ(gs->Channel[2][Ch::kMoney], 110100);
 }
@@ -61,7 +61,7 @@ TEST(Cheats, PopularityRisesByTenUpToAHundredWhereThePlayerBroadcasts) {
     EXPECT_EQ(gs->Popularity[5][2][3], 0);
     ASSERT_EQ(CheatPopularity(*gs, 0), OfficeOutcome::Done);
     EXPECT_EQ(gs->Popularity[1][2][2], 100);
-    EXPECT_EQ(gs->ActionJournal[2][1], (JournalEntry{14, 2, 10}));
+    EXPECT_EQ(gs->ActionJournal[2][1], (JournalEntry{JournalKind::CheatPopularity, 2, 10}));
     EXPECT_EQ(CheatPopularity(*gs, 6), OfficeOutcome::NotAllowed);
 }
 
@@ -76,7 +76,7 @@ TEST(Phone, TheBoardAnswersOnlyAboveTwentyNinePercent) {
     ASSERT_EQ(CallBoardOfDirectors(*gs, 3), OfficeOutcome::Done);
     EXPECT_EQ(gs->Channel[3][Ch::kPendingDisabledTurns], 2);
     EXPECT_EQ(gs->GameLog[2][1], "* " + BoardCallText(*gs, 3));
-    EXPECT_EQ(gs->ActionJournal[2][1].kind, 0);
+    EXPECT_EQ(gs->ActionJournal[2][1].kind, JournalKind::Free);
     gs->Channel[3][Ch::kActive] = 0;
     EXPECT_TRUE(BoardContacts(*gs).empty());
 }

@@ -85,7 +85,7 @@ TEST_F(NextPlanningPhase, ClearsNewsShowsAndHandsTheLogsOver) {
     w.gs.GameLog[2][1] = "first";
     w.gs.GameLog[2][2] = " ";
     w.gs.GameLog[2][3] = "second";
-    w.gs.ActionJournal[1][1] = {3, 1, 2};
+    w.gs.ActionJournal[1][1] = {JournalKind::AcceptAd, 1, 2};
     const DayLogs day = Open();
     EXPECT_EQ(day.lines[2], (std::vector<std::string>{"first", "second"}));
     EXPECT_TRUE(day.lines[1].empty());

@@ -81,16 +81,16 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(ProgrammeTableTexts, OnlyTheLockedNewsItemSpeaks) {
     EXPECT_EQ(ProgrammeMessage(O::NewsLocked),
-              (ProgrammeDialog{"N/A",
-                               "The position of the news spots is locked. You cannot move "
-                               "them to other movie slots."}));
+              (Dialog{"N/A",
+                      "The position of the news spots is locked. You cannot move "
+                      "them to other movie slots."}));
     for (const O o : {O::Changed, O::NoRule, O::DoesNotFit, O::EmptyPosition, O::NotInArchive,
                       O::NotPlanning, O::Invalid})
-        EXPECT_EQ(ProgrammeMessage(o), ProgrammeDialog{});
+        EXPECT_EQ(ProgrammeMessage(o), Dialog{});
     EXPECT_EQ(DeleteProgrammeQuestion(),
-              (ProgrammeDialog{"Delete TV program?",
-                               "Do you really wish to delete the whole TV program? You can delete "
-                               "single slots by dragging them into this dustbin."}));
+              (Dialog{"Delete TV program?",
+                      "Do you really wish to delete the whole TV program? You can delete "
+                      "single slots by dragging them into this dustbin."}));
 }
 
 // ---- contracts, the archive order, the whole table ----

@@ -93,7 +93,7 @@ TEST(SlotFile, IntItemsAppearInOrderWithRegionsOutermost) {
     for (size_t i = 0; i < std::size(probes); ++i)
         *probes[i].cell = static_cast<int32_t>(1000 + i);
     // Neither is stored: they must not show up anywhere in the file.
-    g.ActionJournal[1][1] = JournalEntry{77, 77, 77};
+    g.ActionJournal[1][1] = JournalEntry{JournalKind::DeclareBankruptcy, 77, 77};
     g.ClockHour = 77;
 
     TempDir dir;

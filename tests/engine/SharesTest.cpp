@@ -266,7 +266,7 @@ TEST(ComputerBuysShares, BuysABlockAndMovesTheMarket) {
     Market m;
     m.Money(2) = 6000;  // exactly the cost
     m.Acc(2)[Acc::kSharePurchaseCost] = 100;
-    BuyShares(*m.gs, 2, 2, 100);
+    CompetitorBuyShares(*m.gs, 2, 2, 100);
     EXPECT_EQ(m.Money(2), 0);
     EXPECT_EQ(m.Acc(2)[Acc::kSharePurchaseCost], 6100);
     EXPECT_EQ(Holding(*m.gs, 2, 2), 100);
@@ -280,7 +280,7 @@ TEST(ComputerBuysShares, PurchaseToThirtyPercentMovesByThreeHundredTwenty) {
     m.Money(1) = 10000;
     Holding(*m.gs, 1, 1) = 100;
     Holding(*m.gs, 3, 1) = 100;
-    BuyShares(*m.gs, 1, 1, 100);
+    CompetitorBuyShares(*m.gs, 1, 1, 100);
     EXPECT_EQ(m.Acc(1)[Acc::kBuyPremium], 320);
     EXPECT_EQ(m.Acc(1)[Acc::kSellPremium], 80);
 }
@@ -288,7 +288,8 @@ TEST(ComputerBuysShares, PurchaseToThirtyPercentMovesByThreeHundredTwenty) {
 TEST(ComputerBuysShares, BlockShrinksToReachFortyNinePercent) {
     Market m;
     Holding(*m.gs, 2, 2) = 455;
-    BuyShares(*m.gs, 2, 2, 100);  // the percentage truncates first: (49 - 45) x 1000 / 100 = 40
+    CompetitorBuyShares(*m.gs, 2, 2,
+                        100);  // the percentage truncates first: (49 - 45) x 1000 / 100 = 40
     EXPECT_EQ(Holding(*m.gs, 2, 2), 495);
     EXPECT_EQ(m.Money(2), 3500 - 2400);
     EXPECT_EQ(m.gs->GameLog[2][1], "* 40 million stocks from \"Yellow Star\" bought.");
@@ -297,7 +298,7 @@ TEST(ComputerBuysShares, BlockShrinksToReachFortyNinePercent) {
 TEST(ComputerBuysShares, AtFortyNinePercentBuysNothingButStillTrades) {
     Market m;
     Holding(*m.gs, 2, 2) = 490;
-    BuyShares(*m.gs, 2, 2, 100);
+    CompetitorBuyShares(*m.gs, 2, 2, 100);
     EXPECT_EQ(Holding(*m.gs, 2, 2), 490);
     EXPECT_EQ(m.Money(2), 3500);
     EXPECT_EQ(m.Acc(2)[Acc::kSharePurchaseCost], 0);
@@ -312,7 +313,7 @@ TEST(ComputerBuysShares, TooFewPublicSharesFails) {
     Holding(*m.gs, 3, 2) = 480;
     Holding(*m.gs, 4, 2) = 450;  // public: 1000 - 930 = 70
     const auto before = std::make_unique<GameState>(*m.gs);
-    BuyShares(*m.gs, 2, 2, 100);
+    CompetitorBuyShares(*m.gs, 2, 2, 100);
     before->GameLog[2][1] = "* Purchase of stocks from \"Yellow Star\" failed.";
     EXPECT_EQ(test::Differences(*m.gs, *before), test::Names{});
 }
@@ -323,7 +324,7 @@ TEST(ComputerBuysShares, AClosedCompanysHoldingIsPublic) {
     Holding(*m.gs, 3, 2) = 480;
     Holding(*m.gs, 4, 2) = 450;
     m.Close(4);
-    BuyShares(*m.gs, 2, 2, 100);
+    CompetitorBuyShares(*m.gs, 2, 2, 100);
     EXPECT_EQ(Holding(*m.gs, 2, 2), 100);
 }
 
@@ -331,9 +332,9 @@ TEST(ComputerBuysShares, ShortOfMoneyNothingHappens) {
     Market m;
     m.Money(2) = 5999;
     const auto before = std::make_unique<GameState>(*m.gs);
-    BuyShares(*m.gs, 2, 2, 100);
+    CompetitorBuyShares(*m.gs, 2, 2, 100);
     EXPECT_EQ(test::Differences(*m.gs, *before), test::Names{});
-    BuyShares(*m.gs, 2, 3, 10);  // never another company's shares
+    CompetitorBuyShares(*m.gs, 2, 3, 10);  // never another company's shares
     EXPECT_EQ(test::Differences(*m.gs, *before), test::Names{});
 }
 
@@ -343,7 +344,7 @@ TEST(ComputerSellsShares, SellsWhatItHoldsAndLowersThePremiums) {
     m.Acc(1)[Acc::kBuyPremium] = 100;
     m.Acc(1)[Acc::kSellPremium] = 10;  // sell price 50 + 10 - 10 = 50
     m.Acc(3)[Acc::kShareSaleIncome] = 5;
-    SellShares(*m.gs, 3, 1, 200);
+    CompetitorSellShares(*m.gs, 3, 1, 200);
     EXPECT_EQ(Holding(*m.gs, 3, 1), 0);
     EXPECT_EQ(m.Money(3), 3500 + 7500);
     EXPECT_EQ(m.Acc(3)[Acc::kShareSaleIncome], 7505);
@@ -358,7 +359,7 @@ TEST(ComputerSellsShares, OwnSharesCountInTheHeldShareAfterTheSale) {
     Holding(*m.gs, 2, 2) = 400;
     m.Acc(2)[Acc::kBuyPremium] = 1000;
     m.Acc(2)[Acc::kSellPremium] = 900;
-    SellShares(*m.gs, 2, 2, 100);  // 30% left: u = 320
+    CompetitorSellShares(*m.gs, 2, 2, 100);  // 30% left: u = 320
     EXPECT_EQ(m.Money(2), 3500 + 100 * 940);
     EXPECT_EQ(m.Acc(2)[Acc::kBuyPremium], 840);
     EXPECT_EQ(m.Acc(2)[Acc::kSellPremium], 580);

@@ -130,13 +130,13 @@ BrokerQuote Check(const GameState& gs, Op op, int t) {
 BrokerQuote Apply(GameState& gs, Op op, int t) {
     switch (op) {
         case Op::BuyShares:
-            return ApplyBuyShares(gs, 1, t);
+            return BuyShares(gs, 1, t);
         case Op::SellShares:
-            return ApplySellShares(gs, 1, t);
+            return SellShares(gs, 1, t);
         case Op::BuyBackBonds:
-            return ApplyBuyBackBonds(gs, 1, t);
+            return BuyBackBonds(gs, 1, t);
         case Op::IssueBonds:
-            return ApplyIssueBonds(gs, 1, t);
+            return IssueBonds(gs, 1, t);
     }
     return {};
 }
@@ -177,22 +177,22 @@ TEST_P(Trade, QuotesThenAppliesAllOrNothing) {
             case Op::BuyShares:
                 money -= amount;
                 held += tc.shares;
-                expected->ActionJournal[1][1] = {6, tc.t, tc.shares};
+                expected->ActionJournal[1][1] = {JournalKind::BuyShares, tc.t, tc.shares};
                 break;
             case Op::SellShares:
                 money += amount;
                 held -= tc.shares;
-                expected->ActionJournal[1][1] = {7, tc.t, tc.shares};
+                expected->ActionJournal[1][1] = {JournalKind::SellShares, tc.t, tc.shares};
                 break;
             case Op::BuyBackBonds:
                 money -= amount;
                 bonds -= amount;
-                expected->ActionJournal[1][1] = {9, tc.t, amount};
+                expected->ActionJournal[1][1] = {JournalKind::BuyBackBonds, tc.t, amount};
                 break;
             case Op::IssueBonds:
                 money += amount;
                 bonds += amount;
-                expected->ActionJournal[1][1] = {8, tc.t, amount};
+                expected->ActionJournal[1][1] = {JournalKind::IssueBonds, tc.t, amount};
                 break;
         }
     }
@@ -327,7 +327,7 @@ TEST(BuyOut, MoreThanFortyNinePercentClosesTheCompanyAtOnce) {
     Broker b;
     b.Money(1) = 10000;
     b.Held(1, 2) = 400;
-    const BrokerQuote quote = ApplyBuyShares(*b.gs, 1, 2);
+    const BrokerQuote quote = BuyShares(*b.gs, 1, 2);
     EXPECT_EQ(quote.outcome, O::Ok);
     EXPECT_TRUE(quote.boughtOut);
     EXPECT_EQ(b.gs->Channel[2][Ch::kActive], 0);
@@ -342,7 +342,7 @@ TEST(BuyOut, FortyNinePercentIsNoBuyOut) {
     Broker b;
     b.Money(1) = 10000;
     b.Held(1, 2) = 390;
-    EXPECT_FALSE(ApplyBuyShares(*b.gs, 1, 2).boughtOut);
+    EXPECT_FALSE(BuyShares(*b.gs, 1, 2).boughtOut);
     EXPECT_EQ(b.gs->Channel[2][Ch::kActive], 1);
 }
 
@@ -354,7 +354,7 @@ TEST(OneTradePerTurn, AfterATradeEveryTradeIsRefusedUntilTheJournalIsEmptied) {
     b.Held(1, 2) = 200;
     b.SetLicencePrice(9500);
     EXPECT_FALSE(StockTradedThisTurn(*b.gs, 1));
-    ASSERT_EQ(ApplySellShares(*b.gs, 1, 2).outcome, O::Ok);
+    ASSERT_EQ(SellShares(*b.gs, 1, 2).outcome, O::Ok);
     EXPECT_TRUE(StockTradedThisTurn(*b.gs, 1));
     EXPECT_FALSE(StockTradedThisTurn(*b.gs, 2));
     const auto before = std::make_unique<GameState>(*b.gs);
@@ -368,22 +368,30 @@ TEST(OneTradePerTurn, AfterATradeEveryTradeIsRefusedUntilTheJournalIsEmptied) {
     EXPECT_FALSE(f.bondButtons);
 
     ClearActionJournals(*b.gs);
-    EXPECT_EQ(ApplyIssueBonds(*b.gs, 1, 1).outcome, O::Ok);
+    EXPECT_EQ(IssueBonds(*b.gs, 1, 1).outcome, O::Ok);
 }
 
-class JournalKind : public testing::TestWithParam<std::pair<int32_t, bool>> {};
+class TurnsTrade : public testing::TestWithParam<std::pair<JournalKind, bool>> {};
 
-TEST_P(JournalKind, OnlyBrokerActionsCountAsTheTurnsTrade) {
+TEST_P(TurnsTrade, OnlyBrokerActionsCountAsTheTurnsTrade) {
     Broker b;
-    RecordAction(*b.gs, 1, 1, 0, 0);
+    RecordAction(*b.gs, 1, JournalKind::SellMovie, 0, 0);
     RecordAction(*b.gs, 1, GetParam().first, 2, 100);
     EXPECT_EQ(StockTradedThisTurn(*b.gs, 1), GetParam().second);
 }
 
-INSTANTIATE_TEST_SUITE_P(Kinds, JournalKind,
-                         testing::Values(std::pair{5, false}, std::pair{6, true},
-                                         std::pair{7, true}, std::pair{8, true}, std::pair{9, true},
-                                         std::pair{10, false}));
+// Every kind of the journal table: an agency, licence or office action never closes the broker.
+using K = JournalKind;
+INSTANTIATE_TEST_SUITE_P(
+    Kinds, TurnsTrade,
+    testing::Values(std::pair{K::SellMovie, false}, std::pair{K::BuyMovie, false},
+                    std::pair{K::AcceptAd, false}, std::pair{K::SwapMovieArchive, false},
+                    std::pair{K::SwapAdArchive, false}, std::pair{K::BuyShares, true},
+                    std::pair{K::SellShares, true}, std::pair{K::IssueBonds, true},
+                    std::pair{K::BuyBackBonds, true}, std::pair{K::BuyLicence, false},
+                    std::pair{K::BuyNewsSet, false}, std::pair{K::CheatMoney10k, false},
+                    std::pair{K::CheatMoney100k, false}, std::pair{K::CheatPopularity, false},
+                    std::pair{K::CancelLicence, false}, std::pair{K::DeclareBankruptcy, false}));
 
 TEST(JournalFull, EveryTradeIsRefusedAndNothingChanges) {
     Broker b;
@@ -391,7 +399,7 @@ TEST(JournalFull, EveryTradeIsRefusedAndNothingChanges) {
     b.Held(1, 2) = 200;
     b.SetLicencePrice(9500);
     for (int i = 1; i <= kJournalEntries; ++i)
-        b.gs->ActionJournal[1][i] = {1, 7, 1};
+        b.gs->ActionJournal[1][i] = {JournalKind::SellMovie, 7, 1};
     const auto before = std::make_unique<GameState>(*b.gs);
     for (Op op : {Op::BuyShares, Op::SellShares, Op::BuyBackBonds, Op::IssueBonds}) {
         const int t = op == Op::BuyShares || op == Op::SellShares ? 2 : 1;
@@ -399,8 +407,8 @@ TEST(JournalFull, EveryTradeIsRefusedAndNothingChanges) {
         EXPECT_EQ(Apply(*b.gs, op, t).outcome, O::JournalFull);
     }
     EXPECT_EQ(test::Differences(*b.gs, *before), test::Names{});
-    EXPECT_EQ(RefusalText(O::JournalFull),
-              "You have reached the max. number of actions this turn.");
+    EXPECT_EQ(BrokerMessage(O::JournalFull),
+              (Dialog{"N/A", "You have reached the max. number of actions this turn."}));
 }
 
 // The soak's random player found this: a company number from outside the table used to index
@@ -415,31 +423,35 @@ TEST(NoSuchCompany, IsRefusedLikeAClosedOneAndChangesNothing) {
             EXPECT_EQ(Apply(*b.gs, op, t).outcome, O::CompanyInactive) << t;
         }
     }
-    EXPECT_EQ(ApplyBuyShares(*b.gs, 0, 2).outcome, O::CompanyInactive);
-    EXPECT_EQ(ApplySellShares(*b.gs, 9, 2).outcome, O::CompanyInactive);
+    EXPECT_EQ(BuyShares(*b.gs, 0, 2).outcome, O::CompanyInactive);
+    EXPECT_EQ(SellShares(*b.gs, 9, 2).outcome, O::CompanyInactive);
     EXPECT_EQ(test::Differences(*b.gs, *before), test::Names{});
 }
 
 TEST(JournalFull, ARuleRefusalIsReportedFirst) {
     Broker b;
     for (int i = 1; i <= kJournalEntries; ++i)
-        b.gs->ActionJournal[1][i] = {1, 7, 1};
+        b.gs->ActionJournal[1][i] = {JournalKind::SellMovie, 7, 1};
     EXPECT_EQ(CheckBuyShares(*b.gs, 1, 2).outcome, O::NotEnoughMoney);
 }
 
 // ---- dialog texts ----
 
 TEST(BrokerTexts, RefusalsAndOffers) {
-    EXPECT_EQ(RefusalText(O::NoShares), "There are no shares available.");
-    EXPECT_EQ(RefusalText(O::NotEnoughPublicShares),
-              "There are not enough public shares available.");
-    EXPECT_EQ(RefusalText(O::LawForbids),
-              "The law forbids that a company owns more than 49% of its own shares.");
-    EXPECT_EQ(RefusalText(O::NotEnoughMoney), "You do not have enough money.");
-    EXPECT_EQ(RefusalText(O::NoSharesToSell), "You do not own any shares to sell.");
-    EXPECT_EQ(RefusalText(O::NoBonds), "There are no bonds vailable.");
-    EXPECT_EQ(RefusalText(O::NotEnoughMoneyAvailable), "You do not have enough money available.");
-    EXPECT_EQ(RefusalText(O::Ok), "");
+    EXPECT_EQ(BrokerMessage(O::NoShares), (Dialog{"N/A", "There are no shares available."}));
+    EXPECT_EQ(BrokerMessage(O::NotEnoughPublicShares),
+              (Dialog{"N/A", "There are not enough public shares available."}));
+    EXPECT_EQ(
+        BrokerMessage(O::LawForbids),
+        (Dialog{"N/A", "The law forbids that a company owns more than 49% of its own shares."}));
+    EXPECT_EQ(BrokerMessage(O::NotEnoughMoney), (Dialog{"N/A", "You do not have enough money."}));
+    EXPECT_EQ(BrokerMessage(O::NoSharesToSell),
+              (Dialog{"N/A", "You do not own any shares to sell."}));
+    EXPECT_EQ(BrokerMessage(O::NoBonds), (Dialog{"N/A", "There are no bonds vailable."}));
+    EXPECT_EQ(BrokerMessage(O::NotEnoughMoneyAvailable),
+              (Dialog{"N/A", "You do not have enough money available."}));
+    for (O o : {O::Ok, O::CompanyInactive, O::AlreadyTraded, O::NotOwnCompany})
+        EXPECT_EQ(BrokerMessage(o), Dialog{});
 
     Broker b;
     b.Money(1) = 100000;

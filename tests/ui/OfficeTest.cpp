@@ -340,12 +340,12 @@ TEST_F(OfficeTest, CheatMoneyIsJournaledAndRefusedWhenTheJournalIsFull) {
     const int32_t before = gs.Channel[player][Ch::kMoney];
     office.cheatMoney(10000);
     EXPECT_EQ(gs.Channel[player][Ch::kMoney], before + 10000);
-    EXPECT_EQ(gs.ActionJournal[player][1], (JournalEntry{11, 0, 0}));
+    EXPECT_EQ(gs.ActionJournal[player][1], (JournalEntry{JournalKind::CheatMoney10k, 0, 0}));
     EXPECT_EQ(TextOf(&office, "Label1"), "$ " + FormatAmount(before + 10000) + " millions");
     EXPECT_TRUE(ui.dialogs.shown.empty());
 
     for (int i = 2; i <= kJournalEntries; ++i)
-        gs.ActionJournal[player][i] = {1, 1, 1};
+        gs.ActionJournal[player][i] = {JournalKind::SellMovie, 1, 1};
     office.cheatMoney(100000);
     office.cheatPopularity(2);
     EXPECT_EQ(gs.Channel[player][Ch::kMoney], before + 10000);

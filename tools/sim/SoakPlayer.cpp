@@ -23,16 +23,16 @@ void TradeShares(GameState& gs, Rng& rng) {
     const int t = Index(rng, kChannels);
     switch (rng.Random(4)) {
         case 0:
-            ApplyBuyShares(gs, p, t);
+            BuyShares(gs, p, t);
             break;
         case 1:
-            ApplySellShares(gs, p, t);
+            SellShares(gs, p, t);
             break;
         case 2:
-            ApplyBuyBackBonds(gs, p, rng.Random(2) == 0 ? p : t);
+            BuyBackBonds(gs, p, rng.Random(2) == 0 ? p : t);
             break;
         default:
-            ApplyIssueBonds(gs, p, rng.Random(2) == 0 ? p : t);
+            IssueBonds(gs, p, rng.Random(2) == 0 ? p : t);
             break;
     }
 }
@@ -55,7 +55,7 @@ void UseAgencies(GameState& gs, const Catalogue& cat, const Boosters& deck, Rng&
             SwapAdArchive(gs, Index(rng, kAcceptedAdPositions), Index(rng, kAcceptedAdPositions));
             break;
         case 5:
-            RefuseCancel(gs, Index(rng, kAcceptedAdPositions));
+            CheckCancelContract(gs, Index(rng, kAcceptedAdPositions));
             break;
         case 6:
             SelectNews(gs, Index(rng, 2 * kNewsOfferPositions), Index(rng, kNewsShowPositions));
