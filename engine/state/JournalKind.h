@@ -1,8 +1,8 @@
 #pragma once
 // The kinds of the action journal (GameState::ActionJournal), the one table of them. Every
 // action of the player that counts against the per-turn limit writes one entry (kind, a, b).
-// The numbers are the original game's. The journal is never saved; only the stock broker reads
-// the kinds back (one share or bond trade per turn).
+// The numbers are the rules' own. The journal is never saved; only the stock broker reads the
+// kinds back (one share or bond trade per turn).
 #include <cstdint>
 
 namespace qvx {
@@ -20,7 +20,7 @@ enum class JournalKind : int32_t {
     BuyBackBonds = 9,       // a: the own company, b: the amount bought back
     BuyLicence = 10,        // a: the region, b: 0
     BuyNewsSet = 11,        // the turn's second set of news bought; a, b: 0
-    CheatMoney10k = 11,     // "+ $ 10.000 millions": the original game writes BuyNewsSet's kind
+    CheatMoney10k = 11,     // "+ $ 10.000 millions": the rules give it BuyNewsSet's number
     CheatMoney100k = 12,    // "+ $ 100.000 millions"; a, b: 0
     CheatPopularity = 14,   // "+ 10% popularity"; a: the group (0 = all), b: 10
     CancelLicence = 15,     // a: the region, b: 0
