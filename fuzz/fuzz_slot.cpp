@@ -1,6 +1,7 @@
-// ReadSlotFiles for the running game (slot 0, which also stores the running-game flag) and a
-// numbered slot: one of the pair fuzzed, the other valid.
-#include <map>
+// A slot's decoding for the running game (slot 0, which also stores the running-game flag) and
+// a numbered slot: one of the pair fuzzed, the other valid. The pair is decoded from memory by
+// the game's own DecodeSlot, which ReadSlotFiles runs on the bytes it reads, and an accepted
+// state is encoded back by EncodeSlot, which is what WriteSlotFiles puts on disk.
 #include <memory>
 
 #include "FuzzSupport.h"
@@ -14,46 +15,27 @@ namespace {
 constexpr int kFuzzedSlots[] = {0, 1};
 
 struct Target {
-    fs::path scratch;
-    std::map<std::string, Bytes> valid;
-    std::string dirty;
+    SlotFileBytes valid[std::size(kFuzzedSlots)];
 };
 
 Target& State() {
     static Target* t = [] {
         auto* s = new Target;
-        s->scratch = MakeScratch("slot");
-        for (int slot : kFuzzedSlots) {
+        for (size_t i = 0; i < std::size(kFuzzedSlots); ++i) {
+            const int slot = kFuzzedSlots[i];
             const std::string stem = SlotFileStem(slot);
             if (BaseDir() == nullptr) {
                 auto gs = std::make_unique<GameState>();
                 gs->PlayerChannel = 1;
-                if (!WriteSlotFiles(*gs, slot, s->scratch)) Fail("cannot write the base slot");
-            }
-            for (const char* ext : {".int", ".str"}) {
-                const std::string name = stem + ext;
-                const fs::path from = BaseDir() ? fs::path(BaseDir()) / name : s->scratch / name;
-                s->valid[name] = ReadFile(from);
-                WriteFile(s->scratch / name, s->valid[name]);
+                s->valid[i] = EncodeSlot(*gs, slot);
+            } else {
+                s->valid[i].ints = ReadFile(fs::path(BaseDir()) / (stem + ".int"));
+                s->valid[i].strs = ReadFile(fs::path(BaseDir()) / (stem + ".str"));
             }
         }
         return s;
     }();
     return *t;
-}
-
-// What the game would write for this state, built in memory from the same item lists.
-void Serialise(GameState& gs, int slot, Bytes& ints, Bytes& strs) {
-    IntFileWriter iw;
-    for (const StoredIntItem& item : SlotIntItems()) {
-        if (!item.runningGameOnly || slot == kRunningGameSlot)
-            item.walk(gs, [&](int32_t& v) { iw.Put(v); });
-    }
-    StrFileWriter sw;
-    for (const StoredStrItem& item : SlotStrItems())
-        item.walk(gs, [&](std::string& v) { sw.Put(v); });
-    ints = iw.Bytes();
-    strs = sw.Bytes();
 }
 
 }  // namespace
@@ -64,27 +46,27 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (!Choose(data, size, 4, c)) return 0;
     const int slot = kFuzzedSlots[c.file / 2];
     const std::string stem = SlotFileStem(slot);
-    const std::string name = stem + (c.file % 2 == 0 ? ".int" : ".str");
+    const bool intsFuzzed = c.file % 2 == 0;
+    const SlotFileBytes& valid = t.valid[c.file / 2];
 
-    if (!t.dirty.empty()) WriteFile(t.scratch / t.dirty, t.valid[t.dirty]);
-    const Bytes input = Apply(c, t.valid[name]);
-    WriteFile(t.scratch / name, input);
-    t.dirty = name;
+    // Only the fuzzed file is a copy: the other one is decoded in place.
+    const Bytes input = Apply(c, intsFuzzed ? valid.ints : valid.strs);
+    const Bytes& ints = intsFuzzed ? input : valid.ints;
+    const Bytes& strs = intsFuzzed ? valid.strs : input;
 
     std::unique_ptr<GameState> gs;
-    const Status s = ReadSlotFiles(slot, t.scratch, gs);
+    const Status s = DecodeSlot(slot, ints, strs, gs);
     if (!s) {
         Expect(gs == nullptr, "a refused slot still produced a state");
+        Expect(s.message().rfind(stem + ".", 0) == 0,
+               "a refusal that names no file: " + s.message());
         return 0;
     }
     Expect(gs != nullptr, "an accepted slot produced no state");
     Expect(gs->PlayerChannel >= 1 && gs->PlayerChannel <= kChannels,
            "an accepted slot has no valid player channel");
-    Bytes ints, strs;
-    Serialise(*gs, slot, ints, strs);
-    const Bytes& givenInts = c.file % 2 == 0 ? input : t.valid[stem + ".int"];
-    const Bytes& givenStrs = c.file % 2 == 1 ? input : t.valid[stem + ".str"];
-    ExpectSame(ints, givenInts, stem + ".int changed in a load/save");
-    ExpectSame(strs, ZeroFiller(givenStrs), stem + ".str changed in a load/save");
+    const SlotFileBytes back = EncodeSlot(*gs, slot);
+    ExpectSame(back.ints, ints, stem + ".int changed in a load/save");
+    ExpectSame(back.strs, ZeroFiller(strs), stem + ".str changed in a load/save");
     return 0;
 }
