@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "Status.h"
@@ -36,6 +37,7 @@ class IntFileWriter {
   public:
     void Put(int32_t v);
     const std::vector<uint8_t>& Bytes() const { return m_bytes; }
+    std::vector<uint8_t> TakeBytes() { return std::move(m_bytes); }
     void Reserve(size_t count) { m_bytes.reserve(count * kIntBytes); }
 
   private:
@@ -47,6 +49,7 @@ class StrFileWriter {
   public:
     void Put(std::string_view utf8);
     const std::vector<uint8_t>& Bytes() const { return m_bytes; }
+    std::vector<uint8_t> TakeBytes() { return std::move(m_bytes); }
     void Reserve(size_t count) { m_bytes.reserve(count * kRecordBytes); }
 
   private:

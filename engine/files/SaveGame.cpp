@@ -1,5 +1,8 @@
 #include "SaveGame.h"
 
+#include <array>
+#include <type_traits>
+
 #include "BinaryFile.h"
 
 namespace qvx {
@@ -8,94 +11,93 @@ namespace fs = std::filesystem;
 
 namespace {
 
-void Fields(Record& r, const IntVisitor& v) {
-    for (int f = 1; f <= kFields; ++f)
-        v(r[f]);
+template <class T>
+constexpr bool kIsTable = false;
+template <class T, size_t N>
+constexpr bool kIsTable<std::array<T, N>> = true;
+
+// A value, or every used cell of a table in index order: element 0 of every level is left
+// out, as the game never uses it.
+template <class T, class Visitor>
+void Cells(T& value, Visitor& visit) {
+    if constexpr (kIsTable<std::remove_const_t<T>>) {
+        for (size_t i = 1; i < value.size(); ++i)
+            Cells(value[i], visit);
+    } else {
+        visit(value);
+    }
 }
 
-template <class T, size_t N, class F>
-void Each(std::array<T, N>& table, F&& f) {
-    for (size_t i = 1; i < N; ++i)
-        f(table[i]);
+// The one description of a slot's layout. Numbers go to the .int file and texts to the .str
+// file, each in the order met here. Saving, loading and the expected file sizes are all this
+// walk with a different visitor, so they cannot disagree about the layout.
+template <class State, class Visitor>
+void WalkSlot(State& gs, int slot, Visitor& visit) {
+    const auto cells = [&visit](auto& value) { Cells(value, visit); };
+    cells(gs.Regions);
+    cells(gs.Licences);
+    cells(gs.Popularity);
+    cells(gs.Programme);
+    cells(gs.ShopOffers);
+    cells(gs.MovieArchive);
+    cells(gs.MovieMarketAux);
+    cells(gs.EpisodesShown);
+    cells(gs.AdPool);
+    cells(gs.AcceptedAds);
+    cells(gs.AdSpotsDone);
+    cells(gs.AdSpotsShadow);
+    cells(gs.AdDaysLeft);
+    cells(gs.AdOffers);
+    cells(gs.NewsOffersA);
+    cells(gs.NewsOffersB);
+    cells(gs.NewsShow);
+    cells(gs.Channel);
+    cells(gs.ChannelAccounts);  // the companies' records, 1..4
+    cells(gs.ChannelPendingIncome);
+    cells(gs.GameInfo);
+    cells(gs.ChannelAccounts[0]);  // the game-wide record comes after GameInfo
+    cells(gs.PlayerChannel);
+    if (slot == kRunningGameSlot) cells(gs.RunningGameFlag);
+
+    cells(gs.ChannelNames);
+    cells(gs.RegionNames);
+    cells(gs.RegionDescriptions);
+    cells(gs.RegionCodes);
+    cells(gs.GameLog);
 }
 
-template <size_t N>
-void Ints(std::array<int32_t, N>& table, const IntVisitor& v) {
-    Each(table, v);
-}
-
-template <size_t N>
-void Strings(std::array<std::string, N>& table, const StrVisitor& v) {
-    Each(table, v);
-}
-
-// clang-format off
-const std::vector<StoredIntItem> kIntItems = {
-    {"Regions", kRegions * kFields, false,
-     [](GameState& gs, const IntVisitor& v) { Each(gs.Regions, [&](Record& r) { Fields(r, v); }); }},
-    {"Licences", kRegions * kChannels, false,
-     [](GameState& gs, const IntVisitor& v) { Each(gs.Licences, [&](auto& r) { Ints(r, v); }); }},
-    {"Popularity", kRegions * kChannels * kFields, false,
-     [](GameState& gs, const IntVisitor& v) {
-         Each(gs.Popularity, [&](auto& r) { Each(r, [&](Record& rec) { Fields(rec, v); }); });
-     }},
-    {"Programme", kChannels * kSlots * kFields, false,
-     [](GameState& gs, const IntVisitor& v) {
-         Each(gs.Programme, [&](auto& c) { Each(c, [&](Record& rec) { Fields(rec, v); }); });
-     }},
-    {"ShopOffers", kChannels * kShopPositions, false,
-     [](GameState& gs, const IntVisitor& v) { Each(gs.ShopOffers, [&](auto& c) { Ints(c, v); }); }},
-    {"MovieArchive", kChannels * kArchivePositions, false,
-     [](GameState& gs, const IntVisitor& v) { Each(gs.MovieArchive, [&](auto& c) { Ints(c, v); }); }},
-    {"MovieMarketAux", kMovies, false,
-     [](GameState& gs, const IntVisitor& v) { Ints(gs.MovieMarketAux, v); }},
-    {"EpisodesShown", kChannels * kMovies, false,
-     [](GameState& gs, const IntVisitor& v) { Each(gs.EpisodesShown, [&](auto& c) { Ints(c, v); }); }},
-    {"AdPool", kChannels * kAds * kFields, false,
-     [](GameState& gs, const IntVisitor& v) {
-         Each(gs.AdPool, [&](auto& c) { Each(c, [&](Record& rec) { Fields(rec, v); }); });
-     }},
-    {"AcceptedAds", kChannels * kAcceptedAdEntries, false,
-     [](GameState& gs, const IntVisitor& v) { Each(gs.AcceptedAds, [&](auto& c) { Ints(c, v); }); }},
-    {"AdSpotsDone", kChannels * kAds, false,
-     [](GameState& gs, const IntVisitor& v) { Each(gs.AdSpotsDone, [&](auto& c) { Ints(c, v); }); }},
-    {"AdSpotsShadow", kChannels * kAds, false,
-     [](GameState& gs, const IntVisitor& v) { Each(gs.AdSpotsShadow, [&](auto& c) { Ints(c, v); }); }},
-    {"AdDaysLeft", kChannels * kAds, false,
-     [](GameState& gs, const IntVisitor& v) { Each(gs.AdDaysLeft, [&](auto& c) { Ints(c, v); }); }},
-    {"AdOffers", kChannels * kAdOfferPositions, false,
-     [](GameState& gs, const IntVisitor& v) { Each(gs.AdOffers, [&](auto& c) { Ints(c, v); }); }},
-    {"NewsOffersA", kChannels * kNewsOfferPositions, false,
-     [](GameState& gs, const IntVisitor& v) { Each(gs.NewsOffersA, [&](auto& c) { Ints(c, v); }); }},
-    {"NewsOffersB", kChannels * kNewsOfferPositions, false,
-     [](GameState& gs, const IntVisitor& v) { Each(gs.NewsOffersB, [&](auto& c) { Ints(c, v); }); }},
-    {"NewsShow", kChannels * kNewsShowPositions, false,
-     [](GameState& gs, const IntVisitor& v) { Each(gs.NewsShow, [&](auto& c) { Ints(c, v); }); }},
-    {"Channel", kChannels * kFields, false,
-     [](GameState& gs, const IntVisitor& v) { Each(gs.Channel, [&](Record& r) { Fields(r, v); }); }},
-    {"ChannelAccounts", kChannels * kFields, false,
-     [](GameState& gs, const IntVisitor& v) { Each(gs.ChannelAccounts, [&](Record& r) { Fields(r, v); }); }},
-    {"ChannelPendingIncome", kChannels * kFields, false,
-     [](GameState& gs, const IntVisitor& v) {
-         Each(gs.ChannelPendingIncome, [&](Record& r) { Fields(r, v); });
-     }},
-    {"GameInfo", kFields, false, [](GameState& gs, const IntVisitor& v) { Fields(gs.GameInfo, v); }},
-    {"GameAccounts", kFields, false,
-     [](GameState& gs, const IntVisitor& v) { Fields(gs.ChannelAccounts[0], v); }},
-    {"PlayerChannel", 1, false, [](GameState& gs, const IntVisitor& v) { v(gs.PlayerChannel); }},
-    {"RunningGameFlag", 1, true, [](GameState& gs, const IntVisitor& v) { v(gs.RunningGameFlag); }},
+struct Counter {
+    size_t ints = 0;
+    size_t strs = 0;
+    void operator()(const int32_t&) { ++ints; }
+    void operator()(const std::string&) { ++strs; }
 };
 
-const std::vector<StoredStrItem> kStrItems = {
-    {"ChannelNames", kChannels, [](GameState& gs, const StrVisitor& v) { Strings(gs.ChannelNames, v); }},
-    {"RegionNames", kRegions, [](GameState& gs, const StrVisitor& v) { Strings(gs.RegionNames, v); }},
-    {"RegionDescriptions", kRegions,
-     [](GameState& gs, const StrVisitor& v) { Strings(gs.RegionDescriptions, v); }},
-    {"RegionCodes", kRegions, [](GameState& gs, const StrVisitor& v) { Strings(gs.RegionCodes, v); }},
-    {"GameLog", kChannels * kLogLines,
-     [](GameState& gs, const StrVisitor& v) { Each(gs.GameLog, [&](auto& c) { Strings(c, v); }); }},
+struct Writer {
+    IntFileWriter ints;
+    StrFileWriter strs;
+    void operator()(const int32_t& v) { ints.Put(v); }
+    void operator()(const std::string& s) { strs.Put(s); }
 };
-// clang-format on
+
+struct Reader {
+    IntFileReader ints;
+    StrFileReader strs;
+    void operator()(int32_t& v) { v = ints.Get(); }
+    void operator()(std::string& s) { s = strs.Get(); }
+};
+
+// The walk needs a state to count over; any will do, so one is counted once per slot kind.
+const Counter& Counts(int slot) {
+    static const std::array<Counter, 2> counts = [] {
+        const auto empty = std::make_unique<const GameState>();
+        std::array<Counter, 2> c;
+        WalkSlot(*empty, kRunningGameSlot, c[0]);
+        WalkSlot(*empty, kRunningGameSlot + 1, c[1]);
+        return c;
+    }();
+    return counts[slot == kRunningGameSlot ? 0 : 1];
+}
 
 // The game indexes its tables with these values; a garbled file of the right size must not
 // lead it out of bounds, so any out-of-range id refuses the whole slot.
@@ -145,76 +147,56 @@ Status CheckSlotIds(const GameState& gs, const std::string& file) {
     return Status::Ok();
 }
 
-bool Stored(const StoredIntItem& item, int slot) {
-    return !item.runningGameOnly || slot == kRunningGameSlot;
-}
-
 }  // namespace
 
-const std::vector<StoredIntItem>& SlotIntItems() {
-    return kIntItems;
-}
-const std::vector<StoredStrItem>& SlotStrItems() {
-    return kStrItems;
-}
-
 size_t SlotIntBytes(int slot) {
-    size_t count = 0;
-    for (const auto& item : kIntItems) {
-        if (Stored(item, slot)) count += static_cast<size_t>(item.count);
-    }
-    return count * kIntBytes;
+    return Counts(slot).ints * kIntBytes;
 }
 
 size_t SlotStrBytes() {
-    size_t count = 0;
-    for (const auto& item : kStrItems)
-        count += static_cast<size_t>(item.count);
-    return count * kRecordBytes;
+    return Counts(kRunningGameSlot).strs * kRecordBytes;
 }
 
 std::string SlotFileStem(int slot) {
     return "QVX2_SAVEGAME_" + std::to_string(slot);
 }
 
-Status WriteSlotFiles(const GameState& gs, int slot, const fs::path& dir) {
-    // The walkers take a mutable state so that reading can share them; writing only reads.
-    auto& state = const_cast<GameState&>(gs);
-    IntFileWriter ints;
-    ints.Reserve(SlotIntBytes(slot) / kIntBytes);
-    for (const auto& item : kIntItems) {
-        if (Stored(item, slot)) item.walk(state, [&](int32_t& v) { ints.Put(v); });
-    }
-    StrFileWriter strs;
-    strs.Reserve(SlotStrBytes() / kRecordBytes);
-    for (const auto& item : kStrItems)
-        item.walk(state, [&](std::string& s) { strs.Put(s); });
+SlotFileBytes EncodeSlot(const GameState& gs, int slot) {
+    Writer writer;
+    writer.ints.Reserve(Counts(slot).ints);
+    writer.strs.Reserve(Counts(slot).strs);
+    WalkSlot(gs, slot, writer);
+    return {writer.ints.TakeBytes(), writer.strs.TakeBytes()};
+}
 
+Status DecodeSlot(int slot, const std::vector<uint8_t>& ints, const std::vector<uint8_t>& strs,
+                  std::unique_ptr<GameState>& out) {
+    const std::string stem = SlotFileStem(slot);
+    if (Status s = CheckSize(stem + ".int", ints.size(), SlotIntBytes(slot)); !s) return s;
+    if (Status s = CheckSize(stem + ".str", strs.size(), SlotStrBytes()); !s) return s;
+    auto fresh = std::make_unique<GameState>();
+    Reader reader{IntFileReader(ints), StrFileReader(strs)};
+    WalkSlot(*fresh, slot, reader);
+    if (Status s = CheckSlotIds(*fresh, stem + ".int"); !s) return s;
+    out = std::move(fresh);
+    return Status::Ok();
+}
+
+Status WriteSlotFiles(const GameState& gs, int slot, const fs::path& dir) {
+    const SlotFileBytes files = EncodeSlot(gs, slot);
     const std::string stem = SlotFileStem(slot);
     return WriteFilesAtomic(
-        {{dir / (stem + ".int"), &ints.Bytes()}, {dir / (stem + ".str"), &strs.Bytes()}});
+        {{dir / (stem + ".int"), &files.ints}, {dir / (stem + ".str"), &files.strs}});
 }
 
 Status ReadSlotFiles(int slot, const fs::path& dir, std::unique_ptr<GameState>& out) {
     const std::string stem = SlotFileStem(slot);
-    std::vector<uint8_t> intBytes;
-    std::vector<uint8_t> strBytes;
-    if (Status s = ReadWholeFile(dir / (stem + ".int"), intBytes); !s) return s;
-    if (Status s = CheckSize(stem + ".int", intBytes.size(), SlotIntBytes(slot)); !s) return s;
-    if (Status s = ReadWholeFile(dir / (stem + ".str"), strBytes); !s) return s;
-    if (Status s = CheckSize(stem + ".str", strBytes.size(), SlotStrBytes()); !s) return s;
-
-    auto fresh = std::make_unique<GameState>();
-    IntFileReader ints(intBytes);
-    for (const auto& item : kIntItems) {
-        if (Stored(item, slot)) item.walk(*fresh, [&](int32_t& v) { v = ints.Get(); });
-    }
-    StrFileReader strs(strBytes);
-    for (const auto& item : kStrItems)
-        item.walk(*fresh, [&](std::string& s) { s = strs.Get(); });
-    if (Status s = CheckSlotIds(*fresh, stem + ".int"); !s) return s;
-    out = std::move(fresh);
-    return Status::Ok();
+    SlotFileBytes files;
+    // A wrong-sized .int is the error even when the .str is missing too.
+    if (Status s = ReadWholeFile(dir / (stem + ".int"), files.ints); !s) return s;
+    if (Status s = CheckSize(stem + ".int", files.ints.size(), SlotIntBytes(slot)); !s) return s;
+    if (Status s = ReadWholeFile(dir / (stem + ".str"), files.strs); !s) return s;
+    return DecodeSlot(slot, files.ints, files.strs, out);
 }
 
 namespace {

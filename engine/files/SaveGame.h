@@ -4,7 +4,6 @@
 // the catalogue, the action journal and the office clock.
 #include <cstdint>
 #include <filesystem>
-#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -17,30 +16,22 @@
 
 namespace qvx {
 
-using IntVisitor = std::function<void(int32_t&)>;
-using StrVisitor = std::function<void(std::string&)>;
-
-// One stored item of a slot file, in file order. Writing and reading both walk these lists,
-// so the two can never disagree about the layout.
-struct StoredIntItem {
-    std::string_view name;
-    int32_t count;
-    bool runningGameOnly;  // only slot 0 stores it
-    void (*walk)(GameState&, const IntVisitor&);
-};
-struct StoredStrItem {
-    std::string_view name;
-    int32_t count;
-    void (*walk)(GameState&, const StrVisitor&);
-};
-
-const std::vector<StoredIntItem>& SlotIntItems();
-const std::vector<StoredStrItem>& SlotStrItems();
-
 constexpr int kRunningGameSlot = 0;
 size_t SlotIntBytes(int slot);  // 60484, or 60488 for slot 0
 size_t SlotStrBytes();          // 20052 records
 std::string SlotFileStem(int slot);
+
+// A slot's two files as bytes.
+struct SlotFileBytes {
+    std::vector<uint8_t> ints;
+    std::vector<uint8_t> strs;
+};
+// The bytes WriteSlotFiles puts on disk for this state.
+SlotFileBytes EncodeSlot(const GameState& gs, int slot);
+// What ReadSlotFiles makes of the files' bytes, with the same checks and messages; on failure
+// out is untouched.
+Status DecodeSlot(int slot, const std::vector<uint8_t>& ints, const std::vector<uint8_t>& strs,
+                  std::unique_ptr<GameState>& out);
 
 // Writes a slot's two files atomically (the previous save survives any failure).
 Status WriteSlotFiles(const GameState& gs, int slot, const std::filesystem::path& dir);

@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <tuple>
 
+#include "BinaryFile.h"
 #include "EngineTestSupport.h"
 
 namespace qvx {
@@ -194,6 +196,50 @@ TEST_P(SlotRoundTrip, EveryStoredValueComesBackAndTheFilesRepeat) {
 }
 
 INSTANTIATE_TEST_SUITE_P(RunningAndNumbered, SlotRoundTrip, ::testing::Values(0, 4, 6));
+
+// The fuzzer decodes and encodes in memory: that must be exactly what the files hold, and a
+// refused decode must leave the caller's state where it was, whichever file is at fault.
+TEST(SlotBytes, AreTheFilesAndARefusedDecodeKeepsTheCallersState) {
+    TempDir dir;
+    const auto saved = FilledGame(21);
+    for (const int slot : {0, 3}) {
+        ASSERT_TRUE(WriteSlotFiles(*saved, slot, dir.path()));
+        const SlotFileBytes bytes = EncodeSlot(*saved, slot);
+        EXPECT_TRUE(bytes.ints == ReadBytes(dir.path() / SlotFile(slot, ".int"))) << slot;
+        EXPECT_TRUE(bytes.strs == ReadBytes(dir.path() / SlotFile(slot, ".str"))) << slot;
+        std::unique_ptr<GameState> decoded;
+        ASSERT_TRUE(DecodeSlot(slot, bytes.ints, bytes.strs, decoded)) << slot;
+        auto expected = AsLoaded(*saved);
+        expected->RunningGameFlag = slot == 0 ? saved->RunningGameFlag : 0;
+        expected->CurrentGame = 0;  // not stored: a load keeps the caller's
+        EXPECT_EQ(Differences(*expected, *decoded), Names{}) << slot;
+
+        // The other kind of slot's .int differs by the running-game flag alone.
+        const auto otherInts = EncodeSlot(*saved, slot == 0 ? 3 : 0).ints;
+        auto shortStrs = bytes.strs;
+        shortStrs.resize(shortStrs.size() - kRecordBytes);
+        auto noPlayer = bytes.ints;
+        const size_t player = (SlotIntBytes(slot) / kIntBytes - (slot == 0 ? 2 : 1)) * kIntBytes;
+        std::fill_n(noPlayer.begin() + static_cast<long>(player), kIntBytes, uint8_t{0});
+        const struct {
+            const std::vector<uint8_t>& ints;
+            const std::vector<uint8_t>& strs;
+            std::string expected;
+        } refused[] = {
+            {otherInts, bytes.strs, SlotFile(slot, ".int: ")},
+            {bytes.ints, shortStrs, SlotFile(slot, ".str: ")},
+            {noPlayer, bytes.strs, SlotFile(slot, ".int: PlayerChannel is 0")},
+        };
+        for (const auto& r : refused) {
+            auto kept = std::make_unique<GameState>();
+            const GameState* keptAt = kept.get();
+            const Status s = DecodeSlot(slot, r.ints, r.strs, kept);
+            EXPECT_FALSE(s) << r.expected;
+            EXPECT_EQ(s.message().rfind(r.expected, 0), 0u) << s.message();
+            EXPECT_EQ(kept.get(), keptAt) << r.expected;
+        }
+    }
+}
 
 TEST(SaveSlot, OnlySlotsOneToSixAreNumbered) {
     TempDir dir;

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <cstdio>
 
+#include "JpegCore.h"
 #include "JpegDecode.h"
 #include "Pictures.h"
 #include "UiTestSupport.h"
@@ -65,6 +66,30 @@ TEST(JpegDecodeTest, TruncatedGarbledAndEmptyFilesAreErrorsWithAReason) {
         EXPECT_TRUE(ui::DecodeJpeg(bytes, &error).isNull());
         EXPECT_FALSE(error.isEmpty());
     }
+}
+
+// The Qt-free half: tight rows, a side cap checked before any pixel is allocated, and a
+// refusal that leaves no earlier picture behind in the caller's variable.
+TEST(JpegDecodeTest, TheCoreDecodesTightRowsAndRefusesASideOverItsCap) {
+    const QByteArray whole = MakeJpeg();
+    const auto* data = reinterpret_cast<const unsigned char*>(whole.constData());
+    const auto size = static_cast<size_t>(whole.size());
+    ui::RgbPicture picture;
+    std::string error;
+    ASSERT_TRUE(ui::DecodeJpegRgb(data, size, picture, error, 40)) << error;
+    EXPECT_EQ(picture.width, 40);
+    EXPECT_EQ(picture.height, 30);
+    ASSERT_EQ(picture.pixels.size(), 40u * 30u * 3u);
+    EXPECT_GT(picture.pixels[(10 * 40 + 39) * 3], 200);  // red at the end of row 10
+
+    EXPECT_FALSE(ui::DecodeJpegRgb(data, size, picture, error, 39));
+    EXPECT_EQ(error, "picture of 40 x 30 pixels");
+    EXPECT_EQ(picture.width, 0);
+    EXPECT_TRUE(picture.pixels.empty());
+    ASSERT_TRUE(ui::DecodeJpegRgb(data, size, picture, error));
+    EXPECT_FALSE(ui::DecodeJpegRgb(data, size / 2, picture, error));
+    EXPECT_EQ(picture.height, 0);
+    EXPECT_TRUE(picture.pixels.empty());
 }
 
 TEST(PicturesTest, MissingAndBrokenFilesGiveAPlaceholderNotACrash) {
