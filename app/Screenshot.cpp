@@ -33,10 +33,9 @@ QString PrepareGame(ui::Session& session, int slot) {
     NewGameChoice choice;
     choice.scenario = 1;
     choice.logo = 1;
-    const Status started = StartNewGame(session.game(), session.catalogue(), session.settings(),
-                                        session.rng(), choice, session.dataDir());
-    return session.game().RunningGameFlag == 1 ? QString()
-                                               : QString::fromStdString(started.message());
+    const GameStart started = StartNewGame(session.game(), session.catalogue(), session.settings(),
+                                           session.rng(), choice, session.dataDir());
+    return started.started() ? QString() : QString::fromStdString(started.message());
 }
 
 // A scratch directory of links to the data directory's files: saving replaces a link by a

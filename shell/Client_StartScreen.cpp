@@ -84,16 +84,16 @@ void TForm3::startNewGame() {
     ClearGame(gs);
     if (!m_routes.chooseNewGame || !m_routes.chooseNewGame(choice)) return;
 
-    const Status started = StartNewGame(gs, s.catalogue(), settings, s.rng(), choice, s.dataDir());
-    if (!started) {
-        // A catalogue that cannot be read leaves the cleared game as it was: no office.
-        if (gs.RunningGameFlag != 1) {
-            s.dialogs().Inform("Error", QString::fromStdString(started.message()));
-            return;
-        }
+    const GameStart started =
+        StartNewGame(gs, s.catalogue(), settings, s.rng(), choice, s.dataDir());
+    // A catalogue that cannot be read leaves the cleared game as it was: no office.
+    if (started.outcome == StartOutcome::NotStarted) {
+        s.dialogs().Inform("Error", QString::fromStdString(started.message()));
+        return;
+    }
+    if (started.outcome == StartOutcome::StartedUnsaved)
         s.dialogs().Inform("Error", "The new game could not be saved: " +
                                         QString::fromStdString(started.message()));
-    }
     if (m_routes.runOffice) m_routes.runOffice();
 }
 

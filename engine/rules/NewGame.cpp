@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <memory>
 #include <span>
+#include <utility>
 
 #include "Boosters.h"
 #include "Competitor.h"
@@ -224,17 +225,19 @@ void NewGame(GameState& gs, const Catalogue& cat, const Boosters& boosters, Rng&
     gs.GameInfo[Info::kCreated] = 1;
 }
 
-Status StartNewGame(GameState& gs, Catalogue& cat, Settings& settings, Rng& rng,
-                    const NewGameChoice& choice, const std::filesystem::path& dir) {
+GameStart StartNewGame(GameState& gs, Catalogue& cat, Settings& settings, Rng& rng,
+                       const NewGameChoice& choice, const std::filesystem::path& dir) {
     if (choice.scenario < 1 || choice.scenario > kScenarios)
-        return Status::Fail("There is no scenario " + std::to_string(choice.scenario) +
-                            "; the scenarios are numbered 1 to " + std::to_string(kScenarios) +
-                            ".");
+        return {
+            StartOutcome::NotStarted,
+            Status::Fail("There is no scenario " + std::to_string(choice.scenario) +
+                         "; the scenarios are numbered 1 to " + std::to_string(kScenarios) + ".")};
     const int32_t kind = ScenarioKind(choice.scenario);
     const int32_t map = ScenarioMap(choice.scenario);
     // The catalogue is read before anything is cleared, so a missing file costs nothing.
     auto fresh = std::make_unique<Catalogue>();
-    if (Status s = LoadCatalogueSet(*fresh, CatalogueSetForKind(kind), dir); !s) return s;
+    if (Status s = LoadCatalogueSet(*fresh, CatalogueSetForKind(kind), dir); !s)
+        return {StartOutcome::NotStarted, std::move(s)};
 
     ClearGame(gs);
     gs.CurrentGame = 1;
@@ -248,7 +251,9 @@ Status StartNewGame(GameState& gs, Catalogue& cat, Settings& settings, Rng& rng,
     gs.ClockMinute = 0;
     gs.EndTurnBusy = false;
     settings.SaveSlotNames[kRunningGameSlot] = kRunningGameCaption;
-    return SaveRunningGame(gs, dir);
+    Status saved = SaveRunningGame(gs, dir);
+    if (!saved) return {StartOutcome::StartedUnsaved, std::move(saved)};
+    return {StartOutcome::Started, Status::Ok()};
 }
 
 }  // namespace qvx

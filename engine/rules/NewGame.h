@@ -38,11 +38,23 @@ struct NewGameChoice {
 void NewGame(GameState& gs, const Catalogue& cat, const Boosters& boosters, Rng& rng, int32_t kind,
              int32_t map, int32_t logo, const std::string& name, const CustomSettings& custom);
 
+// What StartNewGame did. NotStarted: the scenario or its catalogue could not be had and nothing
+// changed. StartedUnsaved: the new game stands and the office may open, but slot 0 still holds
+// what it held. The status says why in both cases.
+enum class StartOutcome { Started, NotStarted, StartedUnsaved };
+struct GameStart {
+    StartOutcome outcome = StartOutcome::NotStarted;
+    Status status = Status::Ok();
+    bool started() const { return outcome != StartOutcome::NotStarted; }
+    // Only a new game that is also saved has nothing to report.
+    explicit operator bool() const { return outcome == StartOutcome::Started; }
+    const std::string& message() const { return status.message(); }
+};
+
 // The whole road from the start screen into the office: loads the catalogue of the scenario's
 // kind, clears the game, NewGame, the planning phase at 08:00, the running-game flag, slot 0
-// named "Running Game" and saved. When the catalogue cannot be read nothing changes and the
-// message says why; a failed save is reported, but the new game stands.
-Status StartNewGame(GameState& gs, Catalogue& cat, Settings& settings, Rng& rng,
-                    const NewGameChoice& choice, const std::filesystem::path& dir);
+// named "Running Game" and saved.
+GameStart StartNewGame(GameState& gs, Catalogue& cat, Settings& settings, Rng& rng,
+                       const NewGameChoice& choice, const std::filesystem::path& dir);
 
 }  // namespace qvx

@@ -479,7 +479,7 @@ class StartNewGameTest : public testing::Test {
     void WriteCatalogue(CatalogueSet set, const std::string& prefix) {
         ASSERT_TRUE(SaveCatalogueSet(*TestCatalogue(prefix), set, dir.path()));
     }
-    Status Start(const NewGameChoice& choice, uint64_t seed = 5) {
+    GameStart Start(const NewGameChoice& choice, uint64_t seed = 5) {
         Rng rng(seed);
         return StartNewGame(*gs, *cat, settings, rng, choice, dir.path());
     }
@@ -505,13 +505,14 @@ TEST_F(StartNewGameTest, FailureChangesNothingAndSaysWhy) {
     };
     for (const Case& c : {Case{kCustomUsa, "QVX2_CustomMovies.int"}, Case{0, "scenario 0"},
                           Case{31, "scenario 31"}}) {
-        const Status s = Start({.scenario = c.scenario, .name = "", .custom = {}});
-        ASSERT_FALSE(s.ok()) << c.scenario;
+        const GameStart s = Start({.scenario = c.scenario, .name = "", .custom = {}});
+        ASSERT_EQ(s.outcome, StartOutcome::NotStarted) << c.scenario;
+        EXPECT_FALSE(s.started());
         EXPECT_NE(s.message().find(c.named), std::string::npos) << s.message();
     }
     fs::remove(dir.path() / "QVX2_Movies.int");
-    const Status s = Start({.scenario = 1, .name = "", .custom = {}});
-    ASSERT_FALSE(s.ok());
+    const GameStart s = Start({.scenario = 1, .name = "", .custom = {}});
+    ASSERT_EQ(s.outcome, StartOutcome::NotStarted);
     EXPECT_NE(s.message().find("QVX2_Movies.int"), std::string::npos) << s.message();
 
     EXPECT_EQ(Differences(*gs, *gsBefore), Names{});
@@ -556,6 +557,30 @@ TEST_F(StartNewGameTest, ReplacesTheOldGameAndSavesTheRunningGame) {
     EXPECT_EQ(loaded->RegionNames, gs->RegionNames);
     EXPECT_EQ(loaded->ChannelNames, gs->ChannelNames);
     EXPECT_EQ(loaded->AdOffers, gs->AdOffers);
+}
+
+// The start screen opens the office on a new game whose save failed, and says so; the outcome
+// is all it has to tell the two failures apart.
+TEST_F(StartNewGameTest, AFailedSaveStillStartsTheGame) {
+    WriteCatalogue(CatalogueSet::Standard, "Standard ");
+    fs::create_directory(SlotInt());
+    test::WriteBytes(SlotInt() / "inside", {1});
+    const GameStart s = Start({.scenario = 8, .logo = 6, .name = "Night Owl TV", .custom = {}});
+    EXPECT_EQ(s.outcome, StartOutcome::StartedUnsaved);
+    EXPECT_TRUE(s.started());
+    EXPECT_FALSE(s);
+    EXPECT_NE(s.message().find(SlotFileStem(0)), std::string::npos) << s.message();
+    EXPECT_EQ(gs->CurrentGame, 1);
+    EXPECT_EQ(gs->RunningGameFlag, 1);
+    EXPECT_EQ(gs->ChannelNames[2], "Night Owl TV");
+    EXPECT_EQ(settings.SaveSlotNames[0], "Running Game");
+    EXPECT_TRUE(fs::is_directory(SlotInt()));
+
+    fs::remove_all(SlotInt());
+    const GameStart saved = Start({.scenario = 8, .logo = 6, .name = "Night Owl TV", .custom = {}});
+    EXPECT_EQ(saved.outcome, StartOutcome::Started);
+    EXPECT_TRUE(saved);
+    EXPECT_TRUE(saved.message().empty());
 }
 
 TEST_F(StartNewGameTest, CustomGameReadsTheCustomCatalogue) {

@@ -49,7 +49,7 @@ struct NewGameScreenTest : ::testing::Test {
     QLineEdit* nameField() { return Child<QLineEdit>(&screen, "Edit1"); }
     // Starts the game the screen's choice describes, as the start screen does.
     GameState& startChosenGame() {
-        const Status started =
+        const GameStart started =
             StartNewGame(ui.session.game(), ui.session.catalogue(), ui.session.settings(),
                          ui.session.rng(), screen.choice(), ui.dir.path());
         EXPECT_TRUE(started) << started.message();

@@ -24,8 +24,8 @@ struct OfficeTest : ::testing::Test {
         choice.scenario = 1;
         choice.logo = 1;
         choice.name = "Night Owl TV";
-        const Status started = StartNewGame(gs, ui.session.catalogue(), ui.session.settings(),
-                                            ui.session.rng(), choice, ui.session.dataDir());
+        const GameStart started = StartNewGame(gs, ui.session.catalogue(), ui.session.settings(),
+                                               ui.session.rng(), choice, ui.session.dataDir());
         ASSERT_TRUE(started) << started.message();
         player = gs.PlayerChannel;
         ASSERT_EQ(player, 1);

@@ -106,6 +106,34 @@ TEST_F(StartScreenTest, UnreadableCatalogueShowsWhyAndOpensNoOffice) {
     EXPECT_FALSE(std::filesystem::exists(ui.dir.path() / "QVX2_SAVEGAME_0.int"));
 }
 
+// The running-game flag of the first game stays set after the restart clears the game; the
+// second start's failure must still read as "not started".
+TEST_F(StartScreenTest, AnUnreadableCatalogueAfterAnEarlierGameStillOpensNoOffice) {
+    screen.startNewGame();
+    ASSERT_EQ(officeRuns, 1);
+    std::filesystem::remove(ui.dir.path() / "QVX2_Movies.int");
+    ui.dialogs.answers = {true};
+    screen.startNewGame();
+    EXPECT_EQ(officeRuns, 1);
+    EXPECT_EQ(ui.dialogs.Titles(), (std::vector<std::string>{"Restart game?", "Error"}));
+    EXPECT_NE(ui.dialogs.shown[1].text.find("QVX2_Movies.int"), std::string::npos);
+    EXPECT_EQ(ui.dialogs.shown[1].text.find("could not be saved"), std::string::npos);
+}
+
+TEST_F(StartScreenTest, AnUnsavedNewGameSaysSoAndStillOpensTheOffice) {
+    const auto slot = ui.dir.path() / "QVX2_SAVEGAME_0.int";
+    std::filesystem::create_directory(slot);
+    std::ofstream(slot / "inside") << "x";
+    screen.startNewGame();
+    EXPECT_EQ(officeRuns, 1);
+    ASSERT_EQ(ui.dialogs.shown.size(), 1u);
+    EXPECT_EQ(ui.dialogs.shown[0].title, "Error");
+    EXPECT_EQ(ui.dialogs.shown[0].text.rfind("The new game could not be saved: ", 0), 0u)
+        << ui.dialogs.shown[0].text;
+    EXPECT_EQ(ui.session.game().ChannelNames[3], "Test TV");
+    EXPECT_EQ(ui.session.settings().SaveSlotNames[0], "Running Game");
+}
+
 TEST_F(StartScreenTest, BlindModeTwiceAsksOnceThenOnlyInforms) {
     auto* blindLabel = Child(&screen, "BlindTopicLabel");
     screen.show();

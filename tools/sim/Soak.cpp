@@ -99,7 +99,7 @@ void PlayGame(uint64_t seed, int game, const fs::path& dir, Clock::time_point de
     choice.name = RandomCompanyName(player);
     choice.custom = RandomCustomSettings(player);
     Rng newGameRng(seed + static_cast<uint64_t>(game));
-    Require(StartNewGame(*gs, *cat, settings, newGameRng, choice, dir));
+    Require(StartNewGame(*gs, *cat, settings, newGameRng, choice, dir).status);
     Require(CheckInvariants(*gs, *cat));
 
     for (turn = 1; gs->GameInfo[Info::kGameOver] == 0 && Clock::now() < deadline; ++turn) {

@@ -111,7 +111,7 @@ int New(const Args& args, const fs::path& dir) {
     auto gs = std::make_unique<GameState>();
     auto cat = std::make_unique<Catalogue>();
     Settings settings = ReadSettings(dir).settings;  // the deck; the tool never writes settings
-    Check(StartNewGame(*gs, *cat, settings, rng, choice, dir));
+    Check(StartNewGame(*gs, *cat, settings, rng, choice, dir).status);
     std::cout << sim::StandingsJson(*gs, nullptr, seed) << "\n";
     return 0;
 }
