@@ -19,6 +19,30 @@ bool ValidChannel(int c) {
 
 }  // namespace
 
+void OpenOffice(GameState& gs) {
+    WatchOwnChannel(gs);
+    gs.EndTurnBusy = false;
+}
+
+void ConfirmEndTurn(GameState& gs) {
+    gs.EndTurnBusy = true;
+}
+
+bool WatchChannel(GameState& gs, int channel) {
+    if (gs.GameInfo[Info::kPhase] != Info::kPhaseBroadcasting || !ValidChannel(channel))
+        return false;
+    gs.ViewedChannel = gs.ViewedChannel == channel ? 0 : channel;
+    return true;
+}
+
+void SwitchOffTv(GameState& gs) {
+    gs.ViewedChannel = 0;
+}
+
+void WatchOwnChannel(GameState& gs) {
+    gs.ViewedChannel = gs.PlayerChannel;
+}
+
 OfficeOutcome CheatMoney(GameState& gs, int32_t amount) {
     const int32_t kind = amount == 100000 ? 12 : amount == 10000 ? 11 : 0;
     const int p = gs.PlayerChannel;
