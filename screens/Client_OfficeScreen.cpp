@@ -5,8 +5,9 @@
 #include <QListWidget>
 #include <QTimer>
 
+#include "DayClose.h"
+#include "DaySummary.h"
 #include "DialogService.h"
-#include "Highscores.h"
 #include "Office.h"
 #include "PlanningPhase.h"
 #include "SaveGame.h"
@@ -78,9 +79,7 @@ bool TForm7::playerHasGame() {
 }
 
 void TForm7::prepareForPlanning() {
-    GameState& gs = session().game();
-    gs.ViewedChannel = gs.PlayerChannel;
-    gs.EndTurnBusy = false;
+    OpenOffice(session().game());
     stopPlayback();
     m_timer2->stop();
     m_blinkCount = 0;
@@ -207,7 +206,7 @@ void TForm7::endTurnClicked() {
                 break;
         }
     }
-    gs.EndTurnBusy = true;
+    ConfirmEndTurn(gs);
     advancePhase();
 }
 
@@ -222,8 +221,8 @@ void TForm7::startBroadcasting() {
     Session& s = session();
     GameState& gs = s.game();
     // The cycle leaves the game broadcasting at 02:00 pm with the player's channel on the TV.
-    const TurnOutcome outcome = EndTurn(gs, s.catalogue(), s.deck(), s.rng());
-    if (outcome.final) enterFinalResult(*outcome.final);
+    const Broadcast day = BeginBroadcast(gs, s.catalogue(), s.deck(), s.rng(), s.dataDir());
+    if (!day.highscore) reportHighscoreFailure(day.highscore);
     m_cuePlayed = false;
     m_playbackPaused = false;
     m_phone->hide();
@@ -240,7 +239,7 @@ void TForm7::endOfDay() {
     s.sounds().StopCue();
     m_infoPopup->hide();
     m_groupPopup->hide();
-    gs.ViewedChannel = gs.PlayerChannel;
+    WatchOwnChannel(gs);
     markViewedChannel();
     showPlayImage(false);
     const DayLogs day =
@@ -264,9 +263,7 @@ void TForm7::giveLogsToSummary(const DayLogs& day) {
         m_summary(gs.PlayerChannel);
         return;
     }
-    for (int c = 1; c <= kChannels; ++c)
-        for (int i = 1; i <= kLogLines; ++i)
-            gs.GameLog[c][i].clear();
+    ClearGameLogs(gs);
 }
 
 void TForm7::finishGame() {
@@ -276,10 +273,12 @@ void TForm7::finishGame() {
 }
 
 void TForm7::enterFinalResult(const FinalResult& final) {
-    if (!final.hasCandidate) return;
-    const Status entered = EnterHighscore(final.candidate, session().dataDir(), session().rng());
-    if (!entered)
-        reportFailure("Your result could not be entered into the highscores: ", entered.message());
+    const Status entered = EnterFinalResult(final, session().dataDir(), session().rng());
+    if (!entered) reportHighscoreFailure(entered);
+}
+
+void TForm7::reportHighscoreFailure(const Status& entered) {
+    reportFailure("Your result could not be entered into the highscores: ", entered.message());
 }
 
 void TForm7::reportFailure(const QString& what, const std::string& message) {
@@ -296,7 +295,7 @@ void TForm7::exitClicked() {
     if (broadcasting() && playerHasGame()) {
         // A save in the middle of the playback would hold the morning's money next to a day
         // already spent; the day is closed first, as End turn would, so nothing is lost.
-        gs.EndTurnBusy = true;
+        ConfirmEndTurn(gs);
         advancePhase();
         if (m_closed) return;
     }

@@ -135,6 +135,7 @@ class TForm7 : public GameScreen {
     void markViewedChannel();
     void setMoneyHighlighted(bool on);
     void enterFinalResult(const FinalResult& final);
+    void reportHighscoreFailure(const Status& entered);
     void reportFailure(const QString& what, const std::string& message);
     void endOfDay();
     void giveLogsToSummary(const DayLogs& day);

@@ -6,6 +6,7 @@
 
 #include "Client_OfficeScreen.h"
 #include "DialogService.h"
+#include "Office.h"
 #include "ScreenKit.h"
 #include "Session.h"
 #include "Sounds.h"
@@ -68,9 +69,7 @@ void TForm7::tick() {
         stopPlayback();
         return;
     }
-    const ClockTime now = AdvanceClock(gs.ClockHour, gs.ClockMinute);
-    gs.ClockHour = now.hour;
-    gs.ClockMinute = now.minute;
+    const ClockTime now = AdvanceOfficeClock(gs);
     showClock();
 
     const LiveSpots spots = CountLiveAdSpots(gs, now.hour, now.minute, gs.ViewedChannel);
@@ -226,10 +225,8 @@ void TForm7::watchClicked(int channel) {
     Session& s = session();
     s.sounds().StopCue();
     s.sounds().PlayClick();
-    if (!broadcasting() || channel < 1 || channel > kChannels) return;
-    GameState& gs = s.game();
+    if (!WatchChannel(s.game(), channel)) return;
     m_cuePlayed = false;
-    gs.ViewedChannel = gs.ViewedChannel == channel ? 0 : channel;
     markViewedChannel();
     refreshOffice();
 }
@@ -244,7 +241,7 @@ void TForm7::watchPressedClicked(int channel) {
     }
     if (channel < 1 || channel > kChannels) return;
     m_cuePlayed = false;
-    s.game().ViewedChannel = 0;
+    SwitchOffTv(s.game());
     markViewedChannel();
     refreshOffice();
 }

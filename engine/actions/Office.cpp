@@ -15,6 +15,30 @@ void BarFromHighscores(GameState& gs) {
 
 }  // namespace
 
+void OpenOffice(GameState& gs) {
+    WatchOwnChannel(gs);
+    gs.EndTurnBusy = false;
+}
+
+void ConfirmEndTurn(GameState& gs) {
+    gs.EndTurnBusy = true;
+}
+
+bool WatchChannel(GameState& gs, int channel) {
+    if (gs.GameInfo[Info::kPhase] != Info::kPhaseBroadcasting || !ValidChannel(channel))
+        return false;
+    gs.ViewedChannel = gs.ViewedChannel == channel ? 0 : channel;
+    return true;
+}
+
+void SwitchOffTv(GameState& gs) {
+    gs.ViewedChannel = 0;
+}
+
+void WatchOwnChannel(GameState& gs) {
+    gs.ViewedChannel = gs.PlayerChannel;
+}
+
 OfficeOutcome CheatMoney(GameState& gs, int32_t amount) {
     const JournalKind kind = amount == 100000  ? JournalKind::CheatMoney100k
                              : amount == 10000 ? JournalKind::CheatMoney10k

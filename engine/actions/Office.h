@@ -1,6 +1,6 @@
 #pragma once
-// The office's own actions on the game: the cheat panel, the phone (board of directors,
-// liquidator), auto-play, and the date line.
+// The office's own actions on the game: the TV's channel, End turn's hold on the office, the
+// cheat panel, the phone (board of directors, liquidator), auto-play, and the date line.
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -12,6 +12,21 @@
 namespace qvx {
 
 enum class OfficeOutcome { Done, JournalFull, NotAllowed };
+
+// The office opens (or reopens for the planning phase) on the player's channel, taking orders.
+void OpenOffice(GameState& gs);
+// End turn confirmed, or the exit closing the day: until the phase has moved on the office takes
+// no other order.
+void ConfirmEndTurn(GameState& gs);
+
+// A watch button during the broadcast: the TV shows that channel, or switches off when it
+// already showed it. Refused (false, nothing changes) in the planning phase or for a channel
+// outside 1..4.
+bool WatchChannel(GameState& gs, int channel);
+// The lit watch button: the TV switches off.
+void SwitchOffTv(GameState& gs);
+// Midnight: the TV goes back to the player's own channel.
+void WatchOwnChannel(GameState& gs);
 
 // "+ $ 10.000 millions" / "+ $ 100.000 millions": JournalKind::CheatMoney10k / CheatMoney100k.
 // A game with cheats no longer enters the highscores.

@@ -364,6 +364,13 @@ ClockTime AdvanceClock(int32_t hour, int32_t minute) {
     return next;
 }
 
+ClockTime AdvanceOfficeClock(GameState& gs) {
+    const ClockTime now = AdvanceClock(gs.ClockHour, gs.ClockMinute);
+    gs.ClockHour = now.hour;
+    gs.ClockMinute = now.minute;
+    return now;
+}
+
 TickActions TickActionsAt(int32_t hour, int32_t minute) {
     TickActions actions;
     actions.refreshOffice = actions.resetCue = minute == 1;

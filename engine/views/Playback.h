@@ -145,6 +145,8 @@ struct ClockTime {
 };
 // One game minute later; minute 60 is the next hour's minute 0.
 ClockTime AdvanceClock(int32_t hour, int32_t minute);
+// One tick of the office clock: the game's clock one minute on; the new time.
+ClockTime AdvanceOfficeClock(GameState& gs);
 
 // What a tick does after the clock moved to (hour, minute), besides ShowClock and
 // CountLiveAdSpots which every tick runs.

@@ -28,6 +28,36 @@ TEST(DateLine, MonthAndYearOfATurn) {
     EXPECT_EQ(DateLine(240), "A monday in January 2030");
 }
 
+// The watch buttons only switch during the broadcast; a refused press must leave the TV alone,
+// because the office redraws the watched channel from this field.
+TEST(Tv, AWatchButtonTogglesItsChannelOnlyDuringTheBroadcast) {
+    auto gs = PlayerGame();
+    gs->ViewedChannel = 2;
+    gs->GameInfo[Info::kPhase] = Info::kPhasePlanning;
+    EXPECT_FALSE(WatchChannel(*gs, 3));
+    EXPECT_EQ(gs->ViewedChannel, 2);
+
+    gs->GameInfo[Info::kPhase] = Info::kPhaseBroadcasting;
+    for (const int outside : {0, 5, -1}) {
+        EXPECT_FALSE(WatchChannel(*gs, outside)) << outside;
+        EXPECT_EQ(gs->ViewedChannel, 2) << outside;
+    }
+    EXPECT_TRUE(WatchChannel(*gs, 2));
+    EXPECT_EQ(gs->ViewedChannel, 0) << "the watched channel's button switches the TV off";
+    EXPECT_TRUE(WatchChannel(*gs, 4));
+    EXPECT_EQ(gs->ViewedChannel, 4);
+    EXPECT_TRUE(WatchChannel(*gs, 1));
+    EXPECT_EQ(gs->ViewedChannel, 1);
+    SwitchOffTv(*gs);
+    EXPECT_EQ(gs->ViewedChannel, 0);
+
+    ConfirmEndTurn(*gs);
+    EXPECT_TRUE(gs->EndTurnBusy);
+    OpenOffice(*gs);
+    EXPECT_FALSE(gs->EndTurnBusy);
+    EXPECT_EQ(gs->ViewedChannel, 2);
+}
+
 TEST(Cheats, NeedAJournalEntryAndKeepTheGameOutOfTheHighscores) {
     auto gs = PlayerGame();
     gs->Channel[2][Ch::kMoney] = 100;

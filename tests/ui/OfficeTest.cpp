@@ -2,9 +2,13 @@
 // date and clock, the phase change at the end of the day, the phone, the cheats and Exit.
 #include <QListWidget>
 
+#include <fstream>
+
 #include "Formatting.h"
+#include "Highscores.h"
 #include "OfficeTestSupport.h"
 #include "SaveGame.h"
+#include "TurnCycle.h"
 
 namespace qvx::test {
 namespace {
@@ -225,6 +229,70 @@ TEST_F(OfficeTest, MidnightEndsTheDayByItself) {
     EXPECT_EQ(TextOf(&office, "Label6"), "08:00");
     EXPECT_TRUE(Visible("ControlButton6_Pressed"));
     EXPECT_TRUE(Visible("ControlButton1_Pressed"));
+}
+
+// --- The last turn -------------------------------------------------------------------------------
+
+struct LastTurnTest : OfficeTest {
+    void SetUp() override {
+        OfficeTest::SetUp();
+        gs.GameInfo[Info::kTurn] = TurnLimit(gs);
+        gs.Channel[player][Ch::kMoney] = 100000000;  // far ahead of every computer company
+        office.setSummary([this](int) { events.push_back(GameOverNow("summary")); });
+        office.setGameOverScreen([this] { events.push_back(GameOverNow("game over")); });
+    }
+    // What slot 0 holds at a moment: the morning's game or the finished one.
+    std::string GameOverNow(const std::string& event) {
+        auto saved = std::make_unique<GameState>();
+        if (!LoadRunningGame(*saved, ui.dir.path())) return event + " (no save)";
+        return event + (saved->GameInfo[Info::kGameOver] == 1 ? " (saved over)" : " (morning)");
+    }
+    int PlaceOf(const std::string& name) {
+        HighscoreTable table;
+        Rng rng(1);
+        if (!LoadHighscores(table, ui.dir.path(), rng)) return -1;
+        for (int i = 1; i <= kHighscoreEntries; ++i)
+            if (table.lists[1][i].name == name) return i;
+        return 0;
+    }
+    std::vector<std::string> events;
+};
+
+// The result is in the highscores from End turn on, while slot 0 still holds the morning; the
+// summary, the game over screen and the finished game's save follow at midnight.
+TEST_F(LastTurnTest, TheHighscoreComesBeforeThePlaybackAndTheSaveAtMidnight) {
+    StartDay();
+    EXPECT_GT(PlaceOf("Night Owl TV"), 0);
+    EXPECT_EQ(GameOverNow("after End turn"), "after End turn (morning)");
+    EXPECT_TRUE(office.playbackRunning());
+    EXPECT_TRUE(events.empty());
+
+    office.playBackTo(12, 0);
+    EXPECT_EQ(events, (std::vector<std::string>{"summary (saved over)", "game over (saved over)"}));
+    EXPECT_TRUE(ui.dialogs.shown.empty());
+    EXPECT_EQ(ui.sounds.Count("winningmusic"), 1);
+    EXPECT_FALSE(office.isVisible());
+    EXPECT_EQ(ui.session.settings().SaveSlotNames[0], "Empty slot");
+}
+
+TEST_F(LastTurnTest, AHighscoreThatCannotBeWrittenIsReportedAndTheDayGoesOn) {
+    const auto highscores = ui.dir.path() / kHighscoresIntFile;
+    std::filesystem::create_directory(highscores);
+    std::ofstream(highscores / "inside") << "x";
+    ui.dialogs.answers = {true, true, true};
+    office.endTurnClicked();
+    ASSERT_FALSE(ui.dialogs.shown.empty());
+    EXPECT_EQ(ui.dialogs.shown.back().title, "Error");
+    EXPECT_EQ(ui.dialogs.shown.back().text.rfind(
+                  "Your result could not be entered into the highscores: ", 0),
+              0u)
+        << ui.dialogs.shown.back().text;
+    EXPECT_TRUE(office.playbackRunning());
+
+    Forget();
+    office.playBackTo(12, 0);
+    EXPECT_EQ(events, (std::vector<std::string>{"summary (saved over)", "game over (saved over)"}));
+    EXPECT_TRUE(ui.dialogs.shown.empty());
 }
 
 // --- The phone ----------------------------------------------------------------------------------

@@ -10,18 +10,16 @@
 #include <stdexcept>
 
 #include "Catalogue.h"
-#include "Highscores.h"
+#include "DayClose.h"
 #include "Json.h"
 #include "Licences.h"
 #include "NewGame.h"
 #include "Office.h"
-#include "PlanningPhase.h"
 #include "SaveGame.h"
 #include "Scenarios.h"
 #include "SoakChecks.h"
 #include "SoakPlayer.h"
 #include "StockBroker.h"
-#include "TurnCycle.h"
 
 namespace qvx::sim {
 
@@ -114,12 +112,11 @@ void PlayGame(uint64_t seed, int game, const fs::path& dir, Clock::time_point de
         std::array<bool, kChannels + 1> closed{};
         for (int c = 1; c <= kChannels; ++c)
             closed[c] = !InBusiness(*gs, c);
-        const TurnOutcome outcome = EndTurn(*gs, *cat, settings.Deck, day);
-        Require(CheckClosedCompaniesSilent(*gs, closed));
-        if (outcome.final && outcome.final->hasCandidate)
-            Require(EnterHighscore(outcome.final->candidate, dir, day));
         // Saving is checked on the random saves above; an autosave every turn would only cost time.
-        OpenPlanningPhase(*gs, *cat, settings, dir, -1);
+        const DayClose close = PlayTurn(*gs, *cat, settings, day, dir, -1);
+        Require(close.broadcast.highscore);
+        // The day's viewer figures stay in the programme table past midnight.
+        Require(CheckClosedCompaniesSilent(*gs, closed));
         Require(CheckInvariants(*gs, *cat));
         ++totals.turns;
     }

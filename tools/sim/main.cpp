@@ -10,12 +10,12 @@
 
 #include "BenchCommand.h"
 #include "Catalogue.h"
+#include "DayClose.h"
 #include "EconomyCommands.h"
 #include "GameJson.h"
 #include "GameState.h"
-#include "Highscores.h"
 #include "NewGame.h"
-#include "PlanningPhase.h"
+#include "Office.h"
 #include "Rng.h"
 #include "SaveGame.h"
 #include "Scenarios.h"
@@ -23,7 +23,6 @@
 #include "SimArgs.h"
 #include "SimulateDay.h"
 #include "Soak.h"
-#include "TurnCycle.h"
 
 namespace fs = std::filesystem;
 using namespace qvx;
@@ -129,14 +128,11 @@ int EndTurnCommand(const Args& args, const fs::path& dir, bool autoPlay) {
         throw Failure("the game in slot " + std::to_string(slot) + " is over");
     Settings settings = ReadSettings(dir).settings;
     Rng rng(seed);
-    if (autoPlay) gs.GameInfo[Info::kAutoPlayDays] = days;
-    gs.EndTurnBusy = true;
-    const TurnOutcome outcome = EndTurn(gs, *game.cat, settings.Deck, rng);
-    if (outcome.final && outcome.final->hasCandidate)
-        Check(EnterHighscore(outcome.final->candidate, dir, rng));
-    const DayLogs day = OpenPlanningPhase(gs, *game.cat, settings, dir, slot);
-    Check(day.saved);
-    std::cout << sim::StandingsJson(gs, &day, seed) << "\n";
+    if (autoPlay) StartAutoPlay(gs, days);
+    const DayClose close = PlayTurn(gs, *game.cat, settings, rng, dir, slot);
+    Check(close.broadcast.highscore);
+    Check(close.day->saved);
+    std::cout << sim::StandingsJson(gs, &*close.day, seed) << "\n";
     return 0;
 }
 
