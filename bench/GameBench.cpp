@@ -10,6 +10,7 @@
 
 #include "Catalogue.h"
 #include "Competitor.h"
+#include "Forecast.h"
 #include "GameState.h"
 #include "Generator.h"
 #include "NewGame.h"
@@ -128,6 +129,39 @@ void PlanCompetitorBench(benchmark::State& state) {
     }
 }
 BENCHMARK(PlanCompetitorBench)->Name("PlanCompetitorProgramme/4")->Unit(benchmark::kMicrosecond);
+
+// The mid-game with channel 1 handed to a player whose day the planner has filled: what the
+// programme table sees while the player plans.
+std::unique_ptr<GameState> PlayerPlanning(const MidGame& game) {
+    auto gs = std::make_unique<GameState>(*game.gs);
+    gs->Channel[1][Ch::kHuman] = 1;
+    gs->PlayerChannel = gs->ViewedChannel = 1;
+    Rng rng{23};
+    PlanCompetitorProgramme(*gs, *game.cat, rng, 1);
+    return gs;
+}
+
+// What every redraw of the programme table costs: the coming day played on a copy.
+void ForecastBench(benchmark::State& state) {
+    const MidGame& game = SharedMidGame();
+    const auto gs = PlayerPlanning(game);
+    const Rng rng{29};
+    for (auto _ : state) {
+        const DayForecast forecast = ForecastPlayerDay(*gs, *game.cat, game.noCards, rng);
+        benchmark::DoNotOptimize(forecast);
+    }
+}
+BENCHMARK(ForecastBench)->Name("ForecastPlayerDay")->Unit(benchmark::kMicrosecond);
+
+// The part of the forecast that is only the copy of the state.
+void StateCopyBench(benchmark::State& state) {
+    const MidGame& game = SharedMidGame();
+    for (auto _ : state) {
+        auto copy = std::make_unique<GameState>(*game.gs);
+        benchmark::DoNotOptimize(copy->Channel);
+    }
+}
+BENCHMARK(StateCopyBench)->Name("GameStateCopy")->Unit(benchmark::kMicrosecond);
 
 // A whole 120-turn Normal game run by the computer in one auto-play, as the tournament plays it.
 void WholeGameBench(benchmark::State& state) {

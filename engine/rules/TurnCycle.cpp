@@ -47,16 +47,6 @@ void RunCompetitors(GameState& gs, const Catalogue& cat, Rng& rng) {
     }
 }
 
-void WipeDisabledProgrammes(GameState& gs) {
-    for (int c = 1; c <= kChannels; ++c) {
-        if (!InBusiness(gs, c) || gs.Channel[c][Ch::kDisabledTurns] <= 0) continue;
-        for (int s = 1; s <= kSlots; ++s) {
-            gs.Programme[c][s][Slot::kProgramme] = 0;
-            gs.Programme[c][s][Slot::kAd] = 0;
-        }
-    }
-}
-
 void BookMonthlyCosts(GameState& gs) {
     for (int c = 1; c <= kChannels; ++c) {
         if (!InBusiness(gs, c)) continue;
@@ -151,19 +141,7 @@ void CountDownShutdowns(GameState& gs) {
 
 void PlayOneDay(GameState& gs, const Catalogue& cat, const Boosters& boosters, Rng& rng,
                 TurnOutcome& outcome) {
-    int32_t& autoDays = gs.GameInfo[Info::kAutoPlayDays];
-    autoDays = std::max(0, autoDays - 1);
-    CarryIncomeOver(gs);
-    gs.AdSpotsShadow = gs.AdSpotsDone;
-    RefreshAdPool(gs, cat, boosters, rng);
-    RefreshAdOffers(gs, rng, 1);
-    RefreshMovieOffers(gs, cat, rng);
-    RefreshNewsOffers(gs, cat, rng);
-    ApplyMob(gs, boosters, rng);
-    RunCompetitors(gs, cat, rng);
-    WipeDisabledProgrammes(gs);
-    for (int c = 1; c <= kChannels; ++c)
-        gs.Channel[c][Ch::kMoneyBeforeDay] = gs.Channel[c][Ch::kMoney];
+    PrepareBroadcastDay(gs, cat, boosters, rng);
     SimulateDay(gs, cat, boosters);
     UpdatePopularity(gs, rng);
     UpdateSharePrices(gs, rng);
@@ -179,6 +157,32 @@ void PlayOneDay(GameState& gs, const Catalogue& cat, const Boosters& boosters, R
 }
 
 }  // namespace
+
+void PrepareBroadcastDay(GameState& gs, const Catalogue& cat, const Boosters& boosters, Rng& rng) {
+    int32_t& autoDays = gs.GameInfo[Info::kAutoPlayDays];
+    autoDays = std::max(0, autoDays - 1);
+    CarryIncomeOver(gs);
+    gs.AdSpotsShadow = gs.AdSpotsDone;
+    RefreshAdPool(gs, cat, boosters, rng);
+    RefreshAdOffers(gs, rng, 1);
+    RefreshMovieOffers(gs, cat, rng);
+    RefreshNewsOffers(gs, cat, rng);
+    ApplyMob(gs, boosters, rng);
+    RunCompetitors(gs, cat, rng);
+    WipeDisabledProgrammes(gs);
+    for (int c = 1; c <= kChannels; ++c)
+        gs.Channel[c][Ch::kMoneyBeforeDay] = gs.Channel[c][Ch::kMoney];
+}
+
+void WipeDisabledProgrammes(GameState& gs) {
+    for (int c = 1; c <= kChannels; ++c) {
+        if (!InBusiness(gs, c) || gs.Channel[c][Ch::kDisabledTurns] <= 0) continue;
+        for (int s = 1; s <= kSlots; ++s) {
+            gs.Programme[c][s][Slot::kProgramme] = 0;
+            gs.Programme[c][s][Slot::kAd] = 0;
+        }
+    }
+}
 
 void ApplyMob(GameState& gs, const Boosters& boosters, Rng& rng) {
     for (int c = 1; c <= kChannels; ++c) {

@@ -23,6 +23,13 @@ TurnOutcome EndTurn(GameState& gs, const Catalogue& cat, const Boosters& booster
 // the day's money and spot counters are held back for the playback to count up.
 TurnOutcome TurnCycle(GameState& gs, const Catalogue& cat, const Boosters& boosters, Rng& rng);
 
+// Everything a game day does before the broadcast, in the turn's order: the auto-play count,
+// last turn's income, the markets' refresh, the mob card, the computer companies' plans, and
+// the wipe of shut-down channels' programmes. Leaves the state as SimulateDay takes it.
+void PrepareBroadcastDay(GameState& gs, const Catalogue& cat, const Boosters& boosters, Rng& rng);
+// A channel shut down for this turn broadcasts nothing: its hours and ad spots are emptied.
+void WipeDisabledProgrammes(GameState& gs);
+
 // The mob card's step of the turn, for every human channel holding it: the levy of 5% of the
 // last day's income, then with 26 chances in 100 a strike on a drawn competitor.
 void ApplyMob(GameState& gs, const Boosters& boosters, Rng& rng);
