@@ -52,9 +52,9 @@ QLabel* Caption(QWidget* parent, const QString& name, const QString& text, const
     return Text(parent, name, text, place, pointSize, Tone::Accent, true);
 }
 
-namespace {
+namespace {}  // namespace
 
-QString PanelStyle(const QString& name, PanelKind kind) {
+QString PanelStyleSheet(const QString& name, PanelKind kind) {
     const QString edge = palette::kPanelEdge;
     const QString line = palette::kLine;
     switch (kind) {
@@ -96,13 +96,11 @@ QString PanelStyle(const QString& name, PanelKind kind) {
     return QString();
 }
 
-}  // namespace
-
 QFrame* Panel(QWidget* parent, const QString& name, const QRect& place, PanelKind kind) {
     auto* panel = new QFrame(parent);
     panel->setObjectName(name);
     panel->setGeometry(place);
-    panel->setStyleSheet(PanelStyle(name, kind));
+    panel->setStyleSheet(PanelStyleSheet(name, kind));
     return panel;
 }
 

@@ -63,6 +63,8 @@ enum class PanelKind {
 };
 QFrame* Panel(QWidget* parent, const QString& name, const QRect& place,
               PanelKind kind = PanelKind::Panel);
+// The style of a panel for a frame the screen makes itself (a panel that is its own class).
+QString PanelStyleSheet(const QString& name, PanelKind kind);
 
 // A picture with what a screen reader says of it.
 PictureLabel* Picture(QWidget* parent, const QString& name, const QRect& place,
