@@ -4,6 +4,7 @@
 // the session they work on; the program owns one, tests make their own.
 #include <QObject>
 #include <filesystem>
+#include <functional>
 #include <memory>
 
 #include "Catalogue.h"
@@ -38,6 +39,12 @@ class Session : public QObject {
 
     bool blindMode() const { return m_blindMode; }
     void setBlindMode(bool on);
+    // The tutorial's LeaveStep(N): the screens' tutorial hooks call it through tutorialHook,
+    // which does nothing while no tutorial is installed.
+    std::function<void(int step)> leaveTutorialStep;
+    void tutorialHook(int step) {
+        if (leaveTutorialStep) leaveTutorialStep(step);
+    }
     bool musicEnabled = true;
     bool soundEffectsEnabled = true;
 
