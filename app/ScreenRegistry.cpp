@@ -1,14 +1,18 @@
 #include "ScreenRegistry.h"
 
 #include "Client_CustomGame.h"
+#include "Client_MixNews.h"
 #include "Client_NewGameScreen.h"
 #include "Client_OfficeScreen.h"
 #include "Client_StartScreen.h"
 #include "Client_Summary.h"
+#include "DayClose.h"
 #include "GameWindows.h"
+#include "NewsAgency.h"
 #include "PlanningPhase.h"
 #include "Screenshot.h"
 #include "Session.h"
+#include "StandInPlanner.h"
 
 namespace qvx::app {
 namespace {
@@ -58,6 +62,30 @@ QString SummaryAfterTheDay(GameWindows& windows, const ScreenshotRequest&) {
     return {};
 }
 
+// A game a few turns in, in its planning phase: every day so far planned by the stand-in for the
+// player and played as the office plays it, and the coming day planned too. The stand-in draws
+// from its own generator, so the game's own draws are those of a real game.
+void PlayIntoMidGame(GameWindows& windows) {
+    constexpr int kTurnsPlayed = 3;
+    ui::Session& session = windows.session;
+    GameState& gs = session.game();
+    Rng planner(gs.GameInfo[Info::kTurn] + 7u);
+    for (int turn = 0; turn < kTurnsPlayed; ++turn) {
+        PlanPlayerDay(gs, session.catalogue(), planner);
+        PlayTurn(gs, session.catalogue(), session.settings(), session.rng(), session.dataDir(), -1);
+    }
+    PlanPlayerDay(gs, session.catalogue(), planner);
+}
+
+QString NewsChosen(GameWindows& windows, const ScreenshotRequest&) {
+    PlayIntoMidGame(windows);
+    GameState& gs = windows.session.game();
+    SelectNews(gs, 2, 1);
+    SelectNews(gs, 4, 2);
+    windows.screen<ui::TForm13>()->prepare();
+    return {};
+}
+
 }  // namespace
 
 const std::vector<ScreenEntry>& Screens() {
@@ -70,6 +98,7 @@ const std::vector<ScreenEntry>& Screens() {
          0,
          {{"office", true, OfficePlanning}, {"office-broadcast", true, OfficeBroadcasting}}},
         {"TForm12", Make<ui::TForm12>, 0, {{"summary", true, SummaryAfterTheDay}}},
+        {"TForm13", Make<ui::TForm13>, 4, {{"mixnews", true, NewsChosen}}},
     };
     return screens;
 }

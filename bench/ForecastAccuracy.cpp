@@ -25,6 +25,7 @@
 #include "Scenarios.h"
 #include "Settings.h"
 #include "SimulateDay.h"
+#include "StandInPlanner.h"
 #include "TurnCycle.h"
 
 using namespace qvx;
@@ -55,33 +56,6 @@ int32_t Viewers(const Record& slot) {
     for (int g = 0; g < kAudienceGroups; ++g)
         sum += slot[Slot::kViewers + g];
     return SaturateToInt32(sum);
-}
-
-// The player's day: the computer planner's titles, then every accepted contract spread over
-// the hours that hold a programme.
-void PlanPlayerDay(GameState& gs, const Catalogue& cat, Rng& planner) {
-    const int player = gs.PlayerChannel;
-    PlanCompetitorProgramme(gs, cat, planner, player);
-    for (int offer = 1; offer <= kAdOfferPositions; ++offer) {
-        for (int p = 1; p <= kAcceptedAdPositions; ++p) {
-            if (gs.AcceptedAds[player][p] != 0) continue;
-            if (CheckAcceptContract(gs, offer, p) == AdOutcome::Confirm)
-                AcceptContract(gs, offer, p);
-            break;
-        }
-    }
-    std::vector<int32_t> open;
-    for (int p = 1; p <= kAcceptedAdPositions; ++p) {
-        const int32_t id = gs.AcceptedAds[player][p];
-        if (ValidAd(id) && gs.AdPool[player][id][Ad::kOpen] > 0) open.push_back(id);
-    }
-    size_t next = 0;
-    for (int s = 1; s <= kSlots; ++s) {
-        Record& slot = gs.Programme[player][s];
-        slot[Slot::kAd] = 0;
-        if (slot[Slot::kProgramme] != 0 && !open.empty())
-            slot[Slot::kAd] = open[next++ % open.size()];
-    }
 }
 
 double Percentile(std::vector<double> v, double q) {

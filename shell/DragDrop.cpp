@@ -66,8 +66,8 @@ void DragSource::start() {
     drag->setMimeData(data.release());
     drag->setHotSpot(QPoint(picture.width() / 2, picture.height() / 2));
     drag->setPixmap(picture);
-    // The drop area under the pointer does the rest; nothing happens here when the drag ends.
-    drag->exec(Qt::MoveAction);
+    // The drop area under the pointer does the rest; only a drag that no area took ends here.
+    if (drag->exec(Qt::MoveAction) == Qt::IgnoreAction) droppedNowhere();
 }
 
 DropArea::DropArea(QWidget* widget, int code, std::function<void(int, int)> onDrop,

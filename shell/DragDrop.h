@@ -25,6 +25,13 @@ class DragSource : public QObject {
     int code() const { return m_code; }
     // The drag's data, or null for an empty place.
     std::unique_ptr<QMimeData> dragData() const;
+    // For the few drags whose end counts wherever they end: called when no drop area took it.
+    void setOnDroppedNowhere(std::function<void()> handler) {
+        m_droppedNowhere = std::move(handler);
+    }
+    void droppedNowhere() const {
+        if (m_droppedNowhere) m_droppedNowhere();
+    }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -35,6 +42,7 @@ class DragSource : public QObject {
     QWidget* m_widget;
     int m_code;
     std::function<QPixmap()> m_picture;
+    std::function<void()> m_droppedNowhere;
     QPoint m_pressedAt;
     bool m_pressed = false;
 };
