@@ -110,6 +110,9 @@ void TForm13::buildOffers() {
         Card card = makeCard(this, QString("NewsSlotPanel%1").arg(o),
                              QString("NewsSlotShape%1").arg(o), QString("NewsSlotTopic%1").arg(o),
                              QString("NewsSlotText%1").arg(o), place, place.height() - 40, false);
+        card.chosen = Text(card.panel, QString("NewsSlotChosen%1").arg(o), "On the show",
+                           {place.width() - 110, 10, 100, 22}, 10, Tone::Gain, true);
+        card.chosen->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         // One cover over the whole card starts the drag, wherever the player takes hold of it.
         auto* grip =
             new PictureLabel(card.panel, QString("NewsSlotDragRec%1").arg(o), card.panel->rect());
@@ -140,6 +143,7 @@ void TForm13::redraw() {
         card.picture->setAccessibleDescription(Q(news.text));
         card.panel->setAccessibleName(Q(news.topic));
         card.panel->raise();
+        if (card.chosen) card.chosen->setVisible(news.inShow);
     };
     for (int p = 0; p < kNewsShowPositions; ++p) {
         apply(m_show[p], view.show[p]);

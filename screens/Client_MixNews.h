@@ -30,6 +30,7 @@ class TForm13 : public GameScreen {
         PictureLabel* picture = nullptr;
         QLabel* topic = nullptr;
         QLabel* text = nullptr;
+        QLabel* chosen = nullptr;  // offers only: "On the show"
     };
     Card makeCard(QWidget* parent, const QString& panel, const QString& picture,
                   const QString& topic, const QString& text, const QRect& place, int textHeight,

@@ -23,8 +23,9 @@ bool Act(DialogService& dialogs, const ActSteps& steps, const std::function<void
         if (!question.empty() && !dialogs.Ask(Q(question.title), Q(question.text))) return false;
     }
     const Dialog message = steps.apply();
-    if (!message.empty()) dialogs.Inform(Q(message.title), Q(message.text));
+    // The message stands over the screen as the action left it: the money already paid.
     if (redraw) redraw();
+    if (!message.empty()) dialogs.Inform(Q(message.title), Q(message.text));
     return true;
 }
 

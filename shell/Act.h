@@ -1,7 +1,8 @@
 #pragma once
 // One player action from a button or a drop, always in the same order: the check, the question
-// if the check lets the action go on and it asks one, the action, its message, the screen's
-// redraw. The rules stay in the engine; a screen only says which of its operations are the steps.
+// if the check lets the action go on and it asks one, the action, the screen's redraw, the
+// action's message. The rules stay in the engine; a screen only says which of its operations are
+// the steps.
 #include <functional>
 
 #include "Dialog.h"

@@ -53,6 +53,8 @@ NewsAgencyView BuildNewsAgencyView(const GameState& gs, const Catalogue& cat) {
         NewsCard& card = view.offers[o - 1];
         if (article >= 1) {
             card = ArticleCard(cat, article);
+            for (int p = 1; p <= kNewsShowPositions; ++p)
+                card.inShow = card.inShow || gs.NewsShow[c][p] == article;
         } else {
             card.topic = "-";
         }

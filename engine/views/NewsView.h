@@ -18,6 +18,7 @@ struct NewsCard {
     std::string topic;    // "Politics", "Stars & Lifestyle": one ampersand, as the player reads it
     std::string text;     // the article, or the hint of an empty show position
     std::string picture;  // "QVX2_BlueNewsspot.jpg"; empty without an article
+    bool inShow = false;  // an offer already chosen for the show
 };
 
 struct NewsAgencyView {

@@ -150,6 +150,7 @@ TEST(TitleInfoTest, TheNewsAgencyShowsArticlesByCategoryAndHintsAtEmptyPositions
     EXPECT_EQ(view.show[1].topic, "Stars & Lifestyle");
     EXPECT_EQ(view.show[1].picture, "QVX2_PinkNewsspot.jpg");
     EXPECT_EQ(view.offers[0].text, "Pop duo weds");
+    EXPECT_TRUE(view.offers[0].inShow);
     EXPECT_EQ(view.offers[1].shown, NewsCard::Shown::Never);
     EXPECT_EQ(view.offers[2].shown, NewsCard::Shown::Never);
     EXPECT_EQ(view.offers[2].topic, "-");

@@ -53,6 +53,8 @@ TEST_F(MixNewsTest, DraggingAnArticleAlreadyInTheShowMovesItThere) {
     ASSERT_TRUE(Drop(offer(2), show(1)));
     EXPECT_EQ(newsShow()[1], article(2));
     EXPECT_EQ(TextOf(&screen, "SelNewsTopic_1"), TextOf(&screen, "NewsSlotTopic2"));
+    EXPECT_FALSE(Child<QWidget>(&screen, "NewsSlotChosen2")->isHidden());
+    EXPECT_TRUE(Child<QWidget>(&screen, "NewsSlotChosen1")->isHidden());
 
     // Dropped on the filled position's own card, not on the place behind it.
     ASSERT_TRUE(Drop(offer(2), Child<QWidget>(&screen, "SelNewsText_1")));

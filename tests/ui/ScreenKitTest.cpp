@@ -51,7 +51,7 @@ TEST(Act, ARefusalIsShownAndNothingIsAskedAppliedOrRedrawn) {
     EXPECT_EQ(dialogs.shown[0].text, "No money.");
 }
 
-TEST(Act, AnyAnswerButYesStopsBeforeTheActionAndYesGoesOnToMessageAndRedraw) {
+TEST(Act, AnyAnswerButYesStopsBeforeTheActionAndYesGoesOnToRedrawAndMessage) {
     ScriptedDialogs dialogs;
     Trace no;
     dialogs.answers = {false};
@@ -67,8 +67,9 @@ TEST(Act, AnyAnswerButYesStopsBeforeTheActionAndYesGoesOnToMessageAndRedraw) {
         yes.steps.push_back("redraw");
     }));
     EXPECT_EQ(yes.steps, (std::vector<std::string>{"check", "question", "apply", "redraw"}));
-    // The message is read before the screen changes behind it.
-    EXPECT_EQ(seenAtRedraw, (std::vector<std::string>{"Buy", "Bought"}));
+    // The screen shows the outcome before the message stands over it.
+    EXPECT_EQ(seenAtRedraw, (std::vector<std::string>{"Buy"}));
+    EXPECT_EQ(dialogs.Titles(), (std::vector<std::string>{"Buy", "Bought"}));
 }
 
 TEST(Act, AnEmptyQuestionOrMessageShowsNothingButTheActionStillRuns) {
