@@ -30,12 +30,11 @@ PlaceGrid::PlaceGrid(Session& session, QWidget* parent, PlaceGridSpec spec)
         m_twins.push_back(twin);
         // The twin carries the same code as its picture, so a blind drag is the same drag.
         for (QWidget* w : {static_cast<QWidget*>(place), static_cast<QWidget*>(twin)}) {
-            auto* source = new DragSource(w, code(i), [this, i] {
+            new DragSource(w, code(i), [this, i] {
                 if (!m_filled[static_cast<size_t>(i - 1)]) return QPixmap();
                 if (m_spec.onDragStart) m_spec.onDragStart();
                 return this->place(i)->pixmap();
             });
-            Q_UNUSED(source);
             new DropArea(w, code(i), [this](int from, int to) {
                 if (m_spec.onDrop) m_spec.onDrop(from, to);
             });
