@@ -1,6 +1,9 @@
 #include "ScreenRegistry.h"
 
+#include "AdAgency.h"
 #include "Client_CustomGame.h"
+#include "Client_GetAds.h"
+#include "Client_GetMovies.h"
 #include "Client_MixNews.h"
 #include "Client_NewGameScreen.h"
 #include "Client_OfficeScreen.h"
@@ -8,6 +11,7 @@
 #include "Client_Summary.h"
 #include "DayClose.h"
 #include "GameWindows.h"
+#include "MovieAgency.h"
 #include "NewsAgency.h"
 #include "PlanningPhase.h"
 #include "Screenshot.h"
@@ -86,6 +90,34 @@ QString NewsChosen(GameWindows& windows, const ScreenshotRequest&) {
     return {};
 }
 
+// The movie agency some weeks into a game: titles bought into scattered archive positions with
+// the engine's own trade, the rest still on offer, and one offer's details on show.
+QString MovieAgencyMidGame(GameWindows& windows, const ScreenshotRequest&) {
+    PlayIntoMidGame(windows);
+    ui::Session& session = windows.session;
+    GameState& gs = session.game();
+    const int bought[][2] = {{1, 1}, {3, 2}, {4, 3}, {6, 5}, {8, 9}, {10, 14}};
+    for (const auto& [offer, position] : bought)
+        BuyMovie(gs, session.catalogue(), session.deck(), offer, position);
+    auto* agency = windows.screen<ui::TForm9>();
+    agency->prepare();
+    agency->showMovieInfo(gs.ShopOffers[gs.PlayerChannel][2]);
+    return {};
+}
+
+// The ad agency with contracts accepted into the archive and the others on offer.
+QString AdAgencyMidGame(GameWindows& windows, const ScreenshotRequest&) {
+    PlayIntoMidGame(windows);
+    GameState& gs = windows.session.game();
+    const int accepted[][2] = {{1, 1}, {2, 2}, {5, 4}, {7, 7}};
+    for (const auto& [offer, position] : accepted)
+        AcceptContract(gs, offer, position);
+    auto* agency = windows.screen<ui::TForm10>();
+    agency->prepare();
+    agency->showAdInfo(gs.AcceptedAds[gs.PlayerChannel][2]);
+    return {};
+}
+
 }  // namespace
 
 const std::vector<ScreenEntry>& Screens() {
@@ -98,6 +130,8 @@ const std::vector<ScreenEntry>& Screens() {
          0,
          {{"office", true, OfficePlanning}, {"office-broadcast", true, OfficeBroadcasting}}},
         {"TForm12", Make<ui::TForm12>, 0, {{"summary", true, SummaryAfterTheDay}}},
+        {"TForm9", Make<ui::TForm9>, 2, {{"getmovies", true, MovieAgencyMidGame}}},
+        {"TForm10", Make<ui::TForm10>, 3, {{"getads", true, AdAgencyMidGame}}},
         {"TForm13", Make<ui::TForm13>, 4, {{"mixnews", true, NewsChosen}}},
     };
     return screens;

@@ -112,6 +112,15 @@ PictureLabel* Picture(QWidget* parent, const QString& name, const QRect& place,
     return label;
 }
 
+PictureLabel* PanelPicture(QWidget* parent, const QString& name, const QRect& place, PanelKind kind,
+                           const QString& accessibleName) {
+    auto* label = new PictureLabel(parent, name, place);
+    label->setStyleSheet(PanelStyleSheet(name, kind));
+    label->setAccessibleName(accessibleName);
+    label->setAccessibleDescription(accessibleName);
+    return label;
+}
+
 PictureLabel* Tab(QWidget* parent, const QString& name, const QString& text, const QRect& place,
                   bool lit) {
     auto* tab = new PictureLabel(parent, name, lit ? place.adjusted(0, 0, 0, 1) : place);

@@ -70,6 +70,11 @@ QString PanelStyleSheet(const QString& name, PanelKind kind);
 PictureLabel* Picture(QWidget* parent, const QString& name, const QRect& place,
                       const QString& picture, const QString& accessibleName);
 
+// A panel that answers the pointer like a picture: the backdrop a group of places sits on, which
+// a screen may watch for hover or make a drop area.
+PictureLabel* PanelPicture(QWidget* parent, const QString& name, const QRect& place, PanelKind kind,
+                           const QString& accessibleName);
+
 // A tab over a tabbed panel: the lit one covers the panel's edge so tab and panel read as one.
 PictureLabel* Tab(QWidget* parent, const QString& name, const QString& text, const QRect& place,
                   bool lit);
