@@ -41,18 +41,18 @@ TForm10::TForm10(Session& session, QWidget* parent)
     const struct {
         const char* name;
         QRect place;
+        PanelKind kind;
         const char* what;
     } backdrops[] = {
-        {"Interface1", {8, 8, 266, 752}, "Your ads archive"},
-        {"Interface2", {750, 8, 266, 752}, "The agency's contract offers"},
-        {"Interface3", {322, 8, 420, 124}, "Advertisement agency"},
-        {"Interface4", {322, 432, 420, 250}, "Contract details"},
-        {"Interface5", {20, 16, 242, 44}, "Archive heading"},
-        {"Interface6", {762, 16, 242, 44}, "Offers heading"},
+        {"Interface1", {8, 8, 266, 752}, PanelKind::Panel, "Your ads archive"},
+        {"Interface2", {750, 8, 266, 752}, PanelKind::Panel, "The agency's contract offers"},
+        {"Interface3", {322, 8, 420, 124}, PanelKind::Panel, "Advertisement agency"},
+        {"Interface4", {322, 432, 420, 250}, PanelKind::Panel, "Contract details"},
+        {"Interface5", {20, 16, 242, 44}, PanelKind::Bar, "Archive heading"},
+        {"Interface6", {762, 16, 242, 44}, PanelKind::Bar, "Offers heading"},
     };
     for (const auto& b : backdrops) {
-        auto* picture = PanelPicture(this, b.name, b.place,
-                                     b.name[9] >= '5' ? PanelKind::Bar : PanelKind::Panel, b.what);
+        auto* picture = PanelPicture(this, b.name, b.place, b.kind, b.what);
         new DropArea(picture, kBackdropCode, drop);
         connect(picture, &PictureLabel::entered, this, [this] { showAdInfo(0); });
     }

@@ -40,18 +40,18 @@ TForm9::TForm9(Session& session, QWidget* parent)
     const struct {
         const char* name;
         QRect place;
+        PanelKind kind;
         const char* what;
     } backdrops[] = {
-        {"Image1", {8, 8, 330, 752}, "Your movie archive"},
-        {"Image2", {776, 8, 240, 752}, "The agency's offers"},
-        {"Image3", {346, 4, 420, 374}, "Title details"},
-        {"Image4", {346, 390, 420, 290}, "Movie agency"},
-        {"Image5", {20, 16, 306, 44}, "Archive heading"},
-        {"Image6", {788, 16, 216, 44}, "Offers heading"},
+        {"Image1", {8, 8, 330, 752}, PanelKind::Panel, "Your movie archive"},
+        {"Image2", {776, 8, 240, 752}, PanelKind::Panel, "The agency's offers"},
+        {"Image3", {346, 4, 420, 374}, PanelKind::Panel, "Title details"},
+        {"Image4", {346, 390, 420, 290}, PanelKind::Panel, "Movie agency"},
+        {"Image5", {20, 16, 306, 44}, PanelKind::Bar, "Archive heading"},
+        {"Image6", {788, 16, 216, 44}, PanelKind::Bar, "Offers heading"},
     };
     for (const auto& b : backdrops) {
-        auto* picture = PanelPicture(this, b.name, b.place,
-                                     b.name[5] >= '5' ? PanelKind::Bar : PanelKind::Panel, b.what);
+        auto* picture = PanelPicture(this, b.name, b.place, b.kind, b.what);
         connect(picture, &PictureLabel::entered, this, [this] { showMovieInfo(0); });
     }
     Caption(this, "ArchiveCaption", "Your movie archive", {32, 20, 290, 36}, 14);
