@@ -1,12 +1,16 @@
 #include "ScreenRegistry.h"
 
+#include "AdAgency.h"
 #include "Client_CustomGame.h"
 #include "Client_NewGameScreen.h"
 #include "Client_OfficeScreen.h"
 #include "Client_StartScreen.h"
 #include "Client_Summary.h"
+#include "Client_TVProgramme.h"
+#include "Competitor.h"
 #include "GameWindows.h"
 #include "PlanningPhase.h"
+#include "ProgrammeTable.h"
 #include "Screenshot.h"
 #include "Session.h"
 
@@ -58,6 +62,24 @@ QString SummaryAfterTheDay(GameWindows& windows, const ScreenshotRequest&) {
     return {};
 }
 
+// A planned day as a player leaves it: contracts accepted, titles bought and placed by the
+// computer's own planner on the player's channel, every hour with an ad, a news spot.
+QString PlannedDay(GameWindows& windows, const ScreenshotRequest&) {
+    ui::Session& session = windows.session;
+    GameState& gs = session.game();
+    const Catalogue& cat = session.catalogue();
+    for (int offer = 1; offer <= 4; ++offer)
+        AcceptContract(gs, offer, offer);
+    Rng planner = session.rng();
+    PlanCompetitorProgramme(gs, cat, planner, gs.PlayerChannel);
+    PlaceNewsSpot(gs, cat, 1);
+    for (int slot = 1; slot <= kSlots; slot += 3)
+        PlaceArchiveAd(gs, 1 + slot % 4, slot);
+    FillEmptyAdHours(gs, ArchiveTab::Advertisements, 1);
+    windows.screen<ui::TForm8>()->prepare();
+    return {};
+}
+
 }  // namespace
 
 const std::vector<ScreenEntry>& Screens() {
@@ -70,6 +92,7 @@ const std::vector<ScreenEntry>& Screens() {
          0,
          {{"office", true, OfficePlanning}, {"office-broadcast", true, OfficeBroadcasting}}},
         {"TForm12", Make<ui::TForm12>, 0, {{"summary", true, SummaryAfterTheDay}}},
+        {"TForm8", Make<ui::TForm8>, 1, {{"tvprogramme", true, PlannedDay}}},
     };
     return screens;
 }
