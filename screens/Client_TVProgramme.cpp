@@ -61,8 +61,7 @@ void TForm8::redraw() {
     for (size_t i = 0; i < kSlots; ++i) {
         const ProgrammeRow& row = m_view.programmes[i];
         const HourForecast& hour = forecast.hours[i];
-        m_slots[i]->setText(Q(row.text));
-        m_slots[i]->setAccessibleName(Q(row.text));
+        SetFittedText(m_slots[i], Q(row.text));
         m_slots[i]->setStyleSheet(ToneStyle(row.picture.empty() ? Tone::Muted : Tone::Plain));
         m_slots[i]->setToolTip(Q(hour.tooltip));
         m_slotPics[i]->setPicture(Q(row.picture));
@@ -73,8 +72,7 @@ void TForm8::redraw() {
         const ProgrammeRow& ad = m_view.ads[i];
         Tone tone = Tone::Muted;
         if (hour.adReached) tone = *hour.adReached ? Tone::Gain : Tone::Warning;
-        m_adRows[i]->setText(Q(ad.text));
-        m_adRows[i]->setAccessibleName(Q(ad.text));
+        SetFittedText(m_adRows[i], Q(ad.text));
         m_adRows[i]->setStyleSheet(ToneStyle(tone));
         m_adRows[i]->setToolTip(
             hour.adReached ? (*hour.adReached ? "The forecast reaches this contract's audience"
