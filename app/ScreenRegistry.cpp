@@ -73,6 +73,20 @@ QString PlannedDay(GameWindows& windows, const ScreenshotRequest&) {
     Rng planner = session.rng();
     PlanCompetitorProgramme(gs, cat, planner, gs.PlayerChannel);
     PlaceNewsSpot(gs, cat, 1);
+    // The hours the planner left open get further episodes of a series that fits there.
+    const auto& plan = gs.Programme[gs.PlayerChannel];
+    for (int slot = 1; slot <= kSlots; ++slot) {
+        for (int image = 2; image <= kArchiveImages && plan[slot][Slot::kProgramme] == 0; ++image) {
+            const int32_t title = gs.MovieArchive[gs.PlayerChannel][image - 1];
+            if (!ValidMovie(title) || cat.MovieCatalogue[title][Movie::kType] != Movie::kTypeSeries)
+                continue;
+            const int32_t length = cat.MovieCatalogue[title][Movie::kLength];
+            bool free = slot + length - 1 <= kSlots;
+            for (int i = 0; free && i < length; ++i)
+                free = plan[slot + i][Slot::kProgramme] == 0;
+            if (free) PlaceArchiveProgramme(gs, cat, image, slot);
+        }
+    }
     for (int slot = 1; slot <= kSlots; slot += 3)
         PlaceArchiveAd(gs, 1 + slot % 4, slot);
     FillEmptyAdHours(gs, ArchiveTab::Advertisements, 1);
