@@ -63,10 +63,11 @@ void TForm8::redraw() {
         const HourForecast& hour = forecast.hours[i];
         SetFittedText(m_slots[i], Q(row.text));
         m_slots[i]->setStyleSheet(ToneStyle(row.picture.empty() ? Tone::Muted : Tone::Plain));
-        m_slots[i]->setToolTip(Q(hour.tooltip));
+        const QString tooltip = WrappedToolTip(Q(hour.tooltip));
+        m_slots[i]->setToolTip(tooltip);
         m_slotPics[i]->setPicture(Q(row.picture));
         m_forecasts[i]->setText(Q(hour.text));
-        m_forecasts[i]->setToolTip(Q(hour.tooltip));
+        m_forecasts[i]->setToolTip(tooltip);
         m_forecasts[i]->setAccessibleName(Q(hour.text));
 
         const ProgrammeRow& ad = m_view.ads[i];

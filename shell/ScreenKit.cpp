@@ -62,6 +62,12 @@ void SetFittedText(QLabel* label, const QString& text) {
     label->setAccessibleName(text);
 }
 
+QString WrappedToolTip(const QString& text) {
+    if (text.isEmpty()) return {};
+    // Rich text is what makes Qt wrap a tooltip.
+    return "<p>" + text.toHtmlEscaped().replace('\n', "<br>") + "</p>";
+}
+
 QString PanelStyleSheet(const QString& name, PanelKind kind) {
     const QString edge = palette::kPanelEdge;
     const QString line = palette::kLine;

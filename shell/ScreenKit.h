@@ -56,6 +56,9 @@ QLabel* Caption(QWidget* parent, const QString& name, const QString& text, const
 // reader (the accessible name) always gets all of it.
 void SetFittedText(QLabel* label, const QString& text);
 
+// A tooltip of several lines that wraps its long ones instead of spanning the screen.
+QString WrappedToolTip(const QString& text);
+
 enum class PanelKind {
     Panel,   // the rounded panel every group of controls sits on
     Tabbed,  // a panel under a row of tabs: its top-left corner joins the first tab

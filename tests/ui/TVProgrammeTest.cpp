@@ -317,8 +317,9 @@ TEST_F(TVProgrammeTest, ForecastShowsTheEngineDayAndChangesNothing) {
         const HourForecast& hour = day.hours[static_cast<size_t>(s - 1)];
         const QString name = QString("Forecast%1").arg(s);
         EXPECT_EQ(TextOf(&screen, name.toLatin1().constData()), hour.text) << s;
-        EXPECT_EQ(W(name)->toolTip().toStdString(), hour.tooltip) << s;
-        EXPECT_EQ(W(QString("Slot%1").arg(s))->toolTip().toStdString(), hour.tooltip) << s;
+        const QString tooltip = ui::WrappedToolTip(QString::fromStdString(hour.tooltip));
+        EXPECT_EQ(W(name)->toolTip(), tooltip) << s;
+        EXPECT_EQ(W(QString("Slot%1").arg(s))->toolTip(), tooltip) << s;
         const std::string style = W(QString("SlotAds%1").arg(s))->styleSheet().toStdString();
         if (hour.adReached) {
             EXPECT_NE(style.find(*hour.adReached ? ui::palette::kGain : ui::palette::kWarning),
@@ -327,6 +328,7 @@ TEST_F(TVProgrammeTest, ForecastShowsTheEngineDayAndChangesNothing) {
         }
     }
     EXPECT_FALSE(TextOf(&screen, "Forecast7").empty());
+    EXPECT_TRUE(W("Forecast7")->toolTip().contains("Kids"));
     EXPECT_TRUE(TextOf(&screen, "Forecast2").empty());
     // Opening, hovering, switching tabs and redrawing write nothing and draw nothing.
     for (const char* name : {"Slot7", "SlotAds1", "Archive2"}) {
