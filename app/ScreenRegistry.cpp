@@ -9,6 +9,7 @@
 #include "Client_OfficeScreen.h"
 #include "Client_StartScreen.h"
 #include "Client_Summary.h"
+#include "Client_TVProgramme.h"
 #include "DayClose.h"
 #include "GameWindows.h"
 #include "MovieAgency.h"
@@ -118,6 +119,13 @@ QString AdAgencyMidGame(GameWindows& windows, const ScreenshotRequest&) {
     return {};
 }
 
+// The day as a player leaves it a few turns in: titles placed in every hour, contracts on them.
+QString PlannedDay(GameWindows& windows, const ScreenshotRequest&) {
+    PlayIntoMidGame(windows);
+    windows.screen<ui::TForm8>()->prepare();
+    return {};
+}
+
 }  // namespace
 
 const std::vector<ScreenEntry>& Screens() {
@@ -130,6 +138,7 @@ const std::vector<ScreenEntry>& Screens() {
          0,
          {{"office", true, OfficePlanning}, {"office-broadcast", true, OfficeBroadcasting}}},
         {"TForm12", Make<ui::TForm12>, 0, {{"summary", true, SummaryAfterTheDay}}},
+        {"TForm8", Make<ui::TForm8>, 1, {{"tvprogramme", true, PlannedDay}}},
         {"TForm9", Make<ui::TForm9>, 2, {{"getmovies", true, MovieAgencyMidGame}}},
         {"TForm10", Make<ui::TForm10>, 3, {{"getads", true, AdAgencyMidGame}}},
         {"TForm13", Make<ui::TForm13>, 4, {{"mixnews", true, NewsChosen}}},

@@ -21,7 +21,8 @@ void ApplyLook() {
                 "QLineEdit, QComboBox, QListWidget, QTextBrowser, QPlainTextEdit {"
                 "  background: %2; color: %1; border: 1px solid %3; border-radius: 4px;"
                 "  selection-background-color: %4; selection-color: %5; }"
-                "QComboBox QAbstractItemView { background: %2; color: %1; }")
+                "QComboBox QAbstractItemView { background: %2; color: %1; }"
+                "QToolTip { background: %2; color: %1; border: 1px solid %4; padding: 4px; }")
             .arg(kText, kPanel, kLine, kAccent, kNight));
 }
 

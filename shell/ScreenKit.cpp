@@ -1,5 +1,6 @@
 #include "ScreenKit.h"
 
+#include <QFontMetrics>
 #include <QFrame>
 
 #include "GameScreen.h"
@@ -53,6 +54,19 @@ QLabel* Caption(QWidget* parent, const QString& name, const QString& text, const
 }
 
 namespace {}  // namespace
+
+void SetFittedText(QLabel* label, const QString& text) {
+    const QFontMetrics metrics(label->font());
+    const int room = label->width() - 2 * label->margin() - label->indent() - 4;
+    label->setText(metrics.elidedText(text, Qt::ElideRight, room));
+    label->setAccessibleName(text);
+}
+
+QString WrappedToolTip(const QString& text) {
+    if (text.isEmpty()) return {};
+    // Rich text is what makes Qt wrap a tooltip.
+    return "<p>" + text.toHtmlEscaped().replace('\n', "<br>") + "</p>";
+}
 
 QString PanelStyleSheet(const QString& name, PanelKind kind) {
     const QString edge = palette::kPanelEdge;

@@ -52,6 +52,13 @@ QLabel* Text(QWidget* parent, const QString& name, const QString& text, const QR
 QLabel* Caption(QWidget* parent, const QString& name, const QString& text, const QRect& place,
                 int pointSize = 13);
 
+// Puts a text into a one-line label, cut with "..." when it is wider than the label; a screen
+// reader (the accessible name) always gets all of it.
+void SetFittedText(QLabel* label, const QString& text);
+
+// A tooltip of several lines that wraps its long ones instead of spanning the screen.
+QString WrappedToolTip(const QString& text);
+
 enum class PanelKind {
     Panel,   // the rounded panel every group of controls sits on
     Tabbed,  // a panel under a row of tabs: its top-left corner joins the first tab

@@ -170,5 +170,19 @@ TEST(ButtonWithTwin, TheTwinIsUsableExactlyWhenItsButtonIs) {
     EXPECT_EQ(ui.sounds.played, (std::vector<std::string>{"click"}));
 }
 
+TEST(ScreenKit, FittedTextsAreCutOnlyOnScreenAndToolTipsWrap) {
+    QWidget parent;
+    QLabel* label = ui::Text(&parent, "Row", QString(), {0, 0, 120, 24});
+    const QString longText = "08:00pm:  \"A Title Far Too Long For Its Row\" - Drama***";
+    ui::SetFittedText(label, longText);
+    EXPECT_TRUE(label->text().endsWith(QChar(0x2026)));
+    EXPECT_EQ(label->accessibleName(), longText);
+    ui::SetFittedText(label, "Short");
+    EXPECT_EQ(label->text(), "Short");
+    EXPECT_EQ(ui::WrappedToolTip("Kids: 1 <millions>\nTeens"),
+              "<p>Kids: 1 &lt;millions&gt;<br>Teens</p>");
+    EXPECT_EQ(ui::WrappedToolTip(""), "");
+}
+
 }  // namespace
 }  // namespace qvx::test
