@@ -66,6 +66,10 @@ TForm10::TForm10(Session& session, QWidget* parent)
                       "contracts cannot be given back.",
                       {342, 448, 380, 130}, 11, Tone::Soft);
     hint->setWordWrap(true);
+    // The empty stretch where the contract's panel opens says what goes there.
+    Text(this, "DetailsHint", "Point at a contract to see its details.", {322, 260, 420, 30}, 11,
+         Tone::Muted)
+        ->setAlignment(Qt::AlignCenter);
 
     const auto grid = [&](const char* stem, const char* twinStem, int left, int sign,
                           auto contractAt) {
