@@ -106,6 +106,7 @@ TForm9::TForm9(Session& session, QWidget* parent)
             .pitch = {112, 98},
             .twinFirst = {782, 68, 228, 46},
             .twinPitch = {0, 48},
+            .twinPointSize = 9,
             .codeSign = 1,
             .onDrop = drop,
             .onHover =

@@ -1,5 +1,7 @@
 #include "PlaceGrid.h"
 
+#include <QFont>
+
 #include "DragDrop.h"
 #include "Widgets.h"
 
@@ -27,6 +29,11 @@ PlaceGrid::PlaceGrid(Session& session, QWidget* parent, PlaceGridSpec spec)
             session, parent, m_spec.twinStem + QString::number(i), QString::number(i) + ". ",
             Cell(m_spec.twinFirst, m_spec.twinPitch, m_spec.twinColumns, i - 1));
         m_places.push_back(place);
+        if (m_spec.twinPointSize > 0) {
+            QFont font = twin->font();
+            font.setPointSize(m_spec.twinPointSize);
+            twin->setFont(font);
+        }
         m_twins.push_back(twin);
         // The twin carries the same code as its picture, so a blind drag is the same drag.
         for (QWidget* w : {static_cast<QWidget*>(place), static_cast<QWidget*>(twin)}) {
@@ -59,6 +66,8 @@ void PlaceGrid::setPlace(int i, const QString& picture, bool filled, const QStri
     p->setAccessibleName(twinText);
     p->setAccessibleDescription(description);
     twin(i)->setText(twinText);
+    // The twins lie over the pictures: in blind mode they are what is read and clicked.
+    twin(i)->raise();
 }
 
 }  // namespace qvx::ui

@@ -27,7 +27,8 @@ struct PlaceGridSpec {
     QRect twinFirst;  // twin 1; the twins follow row by row in their own columns
     QSize twinPitch;
     int twinColumns = 1;
-    int codeSign = 1;  // the drag and drop code of place i is codeSign * i
+    int twinPointSize = 0;  // smaller twins for long texts in short cells; 0 keeps the default
+    int codeSign = 1;       // the drag and drop code of place i is codeSign * i
     // A drag that started at code `from` ended on this grid's place of code `to`.
     std::function<void(int from, int to)> onDrop;
     std::function<void(int i)> onHover;  // the pointer entered place i
