@@ -22,15 +22,16 @@ TForm3::TForm3(Session& session, QWidget* parent)
     pitch->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     addButton(1, "Start a new game", 0, &TForm3::startNewGame);
-    addButton(2, "Continue a game", 1, nullptr);
-    addButton(5, "Highscores", 2, nullptr);
-    addButton(10, "Modify advantage deck", 3, nullptr);
+    m_continueButton = addButton(2, "Continue a game", 1, &TForm3::continueGame);
+    m_highscoreButton = addButton(5, "Highscores", 2, &TForm3::showHighscores);
+    m_deckButton = addButton(10, "Modify advantage deck", 3, &TForm3::modifyDeck);
     addButton(4, "Blind compatibility", 4, &TForm3::toggleBlindMode);
     m_musicButton = addButton(6, kMusicOffLabel, 5, &TForm3::toggleMusicAndEffects, false);
     addButton(7, "Credits", 6, &TForm3::showCredits);
     addButton(8, "Visit our website", 7, &TForm3::visitWebsite);
     addButton(3, "Exit game", 8, &TForm3::exitGame, false);
 
+    setRoutes({});  // no screen behind the routed buttons yet
     m_blindTopic = new BlindLabel(session, this, "BlindTopicLabel", "Blind compatibility mode: ON",
                                   {60, 210, 300, 24});
 
@@ -66,6 +67,13 @@ ImageButton* TForm3::addButton(int number, const QString& text, int row, void (T
     return button;
 }
 
+void TForm3::setRoutes(StartRoutes routes) {
+    m_routes = std::move(routes);
+    m_continueButton->setEnabled(bool(m_routes.continueGame));
+    m_highscoreButton->setEnabled(bool(m_routes.showHighscores));
+    m_deckButton->setEnabled(bool(m_routes.modifyDeck));
+}
+
 void TForm3::addVersionLine(const QString& line) {
     m_creditsText->setPlainText(m_creditsText->toPlainText() + "\n" + line);
 }
@@ -95,6 +103,19 @@ void TForm3::startNewGame() {
         s.dialogs().Inform("Error", "The new game could not be saved: " +
                                         QString::fromStdString(started.message()));
     if (m_routes.runOffice) m_routes.runOffice();
+}
+
+void TForm3::continueGame() {
+    if (!m_routes.continueGame) return;
+    if (m_routes.continueGame() && m_routes.runOffice) m_routes.runOffice();
+}
+
+void TForm3::modifyDeck() {
+    if (m_routes.modifyDeck) m_routes.modifyDeck();
+}
+
+void TForm3::showHighscores() {
+    if (m_routes.showHighscores) m_routes.showHighscores();
 }
 
 void TForm3::keyPressEvent(QKeyEvent* event) {

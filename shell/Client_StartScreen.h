@@ -24,17 +24,27 @@ struct StartRoutes {
     std::function<void()> runOffice;
     // The manual's address; empty when none can be found.
     std::function<QString()> manualPath;
+    // The save/load screen, modal; true when it loaded a game (the office is then run).
+    std::function<bool()> continueGame;
+    // The advantage deck screen, modal.
+    std::function<void()> modifyDeck;
+    // The highscore lists, modal.
+    std::function<void()> showHighscores;
 };
 
 class TForm3 : public GameScreen {
     Q_OBJECT
   public:
     TForm3(Session& session, QWidget* parent);
-    void setRoutes(StartRoutes routes) { m_routes = std::move(routes); }
+    // A button whose screen has no route stays disabled.
+    void setRoutes(StartRoutes routes);
     // The credits text gets its version line once, at start-up.
     void addVersionLine(const QString& line);
 
     void startNewGame();
+    void continueGame();
+    void modifyDeck();
+    void showHighscores();
     void exitGame();
     void toggleBlindMode();
     void toggleMusicAndEffects();
@@ -54,6 +64,9 @@ class TForm3 : public GameScreen {
     QFrame* m_credits;
     QTextBrowser* m_creditsText;
     ImageButton* m_musicButton = nullptr;
+    ImageButton* m_continueButton = nullptr;
+    ImageButton* m_highscoreButton = nullptr;
+    ImageButton* m_deckButton = nullptr;
     QLabel* m_blindTopic;
 };
 

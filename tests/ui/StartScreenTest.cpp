@@ -183,10 +183,31 @@ TEST_F(StartScreenTest, EscapeDoesNotEndTheProgram) {
     EXPECT_TRUE(screen.isVisible());
 }
 
-TEST_F(StartScreenTest, ScreensOfLaterWorkAreShownDisabled) {
+TEST_F(StartScreenTest, ButtonsWithoutAScreenBehindThemAreDisabled) {
     for (const char* name : {"Button2ActiveField", "Button5ActiveField", "Button10ActiveField"})
         EXPECT_FALSE(Child(&screen, name)->isEnabled()) << name;
     EXPECT_TRUE(Child(&screen, "Button1ActiveField")->isEnabled());
+}
+
+TEST_F(StartScreenTest, OnlyALoadedGameLeadsFromContinueIntoTheOffice) {
+    bool loads = false;
+    int decks = 0;
+    ui::StartRoutes routes;
+    routes.continueGame = [&] { return loads; };
+    routes.modifyDeck = [&] { ++decks; };
+    routes.runOffice = [this] { ++officeRuns; };
+    screen.setRoutes(routes);
+    EXPECT_TRUE(Child(&screen, "Button2ActiveField")->isEnabled());
+    EXPECT_TRUE(Child(&screen, "Button10ActiveField")->isEnabled());
+    EXPECT_FALSE(Child(&screen, "Button5ActiveField")->isEnabled());
+
+    screen.continueGame();  // the player went back without loading
+    EXPECT_EQ(officeRuns, 0);
+    loads = true;
+    screen.continueGame();
+    EXPECT_EQ(officeRuns, 1);
+    screen.modifyDeck();
+    EXPECT_EQ(decks, 1);
 }
 
 }  // namespace
