@@ -5,6 +5,7 @@
 #include "AudioSounds.h"
 #include "Client_CustomGame.h"
 #include "Client_LogIn.h"
+#include "Client_ManageBoosters.h"
 #include "Client_NewGameScreen.h"
 #include "Client_OfficeScreen.h"
 #include "Client_StartScreen.h"
@@ -73,6 +74,11 @@ GameWindows::GameWindows(ui::Session& s)
         office->run();
     };
     routes.manualPath = [&s] { return ManualPath(s); };
+    routes.modifyDeck = [this] {
+        auto* deck = screen<ui::TForm26>();
+        deck->prepare();
+        deck->run();
+    };
     start->setRoutes(std::move(routes));
 }
 

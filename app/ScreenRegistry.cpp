@@ -1,9 +1,11 @@
 #include "ScreenRegistry.h"
 
 #include "AdAgency.h"
+#include "Boosters.h"
 #include "Client_CustomGame.h"
 #include "Client_GetAds.h"
 #include "Client_GetMovies.h"
+#include "Client_ManageBoosters.h"
 #include "Client_MixNews.h"
 #include "Client_NewGameScreen.h"
 #include "Client_OfficeScreen.h"
@@ -126,6 +128,20 @@ QString PlannedDay(GameWindows& windows, const ScreenshotRequest&) {
     return {};
 }
 
+// A deck the player has built (a stackable card twice), with one card's details up.
+QString DeckBuilt(GameWindows& windows, const ScreenshotRequest&) {
+    Boosters& deck = windows.session.settings().Deck;
+    ClearDeck(deck);
+    const int32_t cards[] = {Card::kLawyer, Card::kLawyer, Card::kTechnician, Card::kProducer,
+                             Card::kPaparazzi};
+    for (int s = 1; s <= kBoosterSlots; ++s)
+        PlaceCard(deck, s, cards[s - 1]);
+    auto* screen = windows.screen<ui::TForm26>();
+    screen->prepare();
+    screen->showDetails(Card::kTentpoling);
+    return {};
+}
+
 }  // namespace
 
 const std::vector<ScreenEntry>& Screens() {
@@ -142,6 +158,7 @@ const std::vector<ScreenEntry>& Screens() {
         {"TForm9", Make<ui::TForm9>, 2, {{"getmovies", true, MovieAgencyMidGame}}},
         {"TForm10", Make<ui::TForm10>, 3, {{"getads", true, AdAgencyMidGame}}},
         {"TForm13", Make<ui::TForm13>, 4, {{"mixnews", true, NewsChosen}}},
+        {"TForm26", Make<ui::TForm26>, 0, {{"boosters", false, DeckBuilt}}},
     };
     return screens;
 }

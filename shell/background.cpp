@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QTimer>
 #include <cstdio>
+#include <string>
 
 #include "Client_StartScreen.h"
 #include "DialogService.h"
@@ -59,9 +60,14 @@ void TFbackground::Startup(QSize screen) {
 }
 
 void TFbackground::Shutdown() {
+    // The program is ending: no window may come up now, so a failed write is told on stderr,
+    // once, and the display is restored whatever the file did.
     if (Status saved = SaveSettings(m_session.settings(), m_session.dataDir()); !saved) {
-        // The slot captions would be lost with the file: say so before the program ends.
-        m_session.dialogs().Inform("Error", QString::fromStdString(saved.message()));
+        const std::string file = (m_session.dataDir() / kSettingsFileName).string();
+        std::fprintf(stderr,
+                     "Quovix 2: the settings file %s was not written at exit (%s); this run's "
+                     "slot captions and advantage deck are lost.\n",
+                     file.c_str(), saved.message().c_str());
     }
     m_displayMode.Restore();
     close();
