@@ -140,14 +140,13 @@ void TForm26::buildDeck() {
         slot.place = place;
         Text(place, QString("CardNumber%1").arg(s), QString("%1.").arg(s), {8, 4, 40, 22}, 12,
              Tone::Accent, true);
-        slot.empty = Text(place, QString("CardEmpty%1").arg(s), "Empty slot", kSlotCard, 10,
-                          Tone::Muted);
+        slot.empty =
+            Text(place, QString("CardEmpty%1").arg(s), "Empty slot", kSlotCard, 10, Tone::Muted);
         slot.empty->setAlignment(Qt::AlignCenter);
         slot.card = Picture(place, QString("Card%1").arg(s), kSlotCard, {}, {});
         slot.card->setScaledContents(true);
-        connect(slot.card, &PictureLabel::entered, this, [this, s] {
-            showDetails(session().settings().Deck.ActiveBoosters[s]);
-        });
+        connect(slot.card, &PictureLabel::entered, this,
+                [this, s] { showDetails(session().settings().Deck.ActiveBoosters[s]); });
         connect(slot.card, &PictureLabel::left, this, [this] { showDetails(0); });
 
         const auto drop = [this](int from, int to) { placeCard(from, to); };
@@ -265,10 +264,10 @@ void TForm26::showDetails(int card) {
 void TForm26::continueToStart() {
     if (Status saved = SaveSettings(session().settings(), session().dataDir()); !saved) {
         // The deck stays in memory and is written again when the program ends.
-        session().dialogs().Inform(
-            "Error", "Your advantage deck could not be saved (" +
-                         QString::fromStdString(saved.message()) +
-                         "); it stays in use and is saved again when the game ends.");
+        session().dialogs().Inform("Error",
+                                   "Your advantage deck could not be saved (" +
+                                       QString::fromStdString(saved.message()) +
+                                       "); it stays in use and is saved again when the game ends.");
     }
     showDetails(0);
     accept();

@@ -53,7 +53,9 @@ struct ManageBoostersTest : ::testing::Test {
     std::string slotPicture(int s) {
         return qobject_cast<ui::PictureLabel*>(slotCard(s))->pictureName().toStdString();
     }
-    const Table<int32_t, kBoosterSlots>& deck() { return ui.session.settings().Deck.ActiveBoosters; }
+    const Table<int32_t, kBoosterSlots>& deck() {
+        return ui.session.settings().Deck.ActiveBoosters;
+    }
     void click(const QString& name) { QTest::mouseClick(widget(name), Qt::LeftButton); }
     void hover(QWidget* w) {
         QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
@@ -210,10 +212,18 @@ TEST_F(ManageBoostersTest, ContinueKeepsTheDeckOnDiskForTheNextLaunch) {
     ui::Session next(ui.dir.path(), 2);
     const SettingsLoad loaded = LoadSettings(next.dataDir());
     EXPECT_TRUE(loaded.repaired.empty()) << loaded.repaired;
-    const Table<int32_t, kBoosterSlots> expected{0, Card::kLawyer, Card::kLawyer,
-                                                 Card::kTechnician, 0, 0};
+    const Table<int32_t, kBoosterSlots> expected{
+        0, Card::kLawyer, Card::kLawyer, Card::kTechnician, 0, 0};
     EXPECT_EQ(loaded.settings.Deck.ActiveBoosters, expected);
     EXPECT_EQ(loaded.settings.SaveSlotNames[2], "Before the deck");
+
+    // Leaving by Escape keeps the deck on disk as well.
+    screen.prepare();
+    screen.show();
+    ASSERT_TRUE(Drop(card(Card::kRich), place(5)));
+    QTest::keyClick(&screen, Qt::Key_Escape);
+    EXPECT_TRUE(screen.isHidden());
+    EXPECT_EQ(ReadSettings(ui.dir.path()).settings.Deck.ActiveBoosters[5], Card::kRich);
 }
 
 TEST_F(ManageBoostersTest, AFailedWriteIsToldAndTheDeckIsWrittenAtExitInstead) {
