@@ -16,6 +16,7 @@
 #include "Licences.h"
 #include "MovieAgency.h"
 #include "NewsAgency.h"
+#include "Office.h"
 #include "PlanningPhase.h"
 #include "Screenshot.h"
 #include "Session.h"
@@ -128,15 +129,22 @@ QString PlannedDay(GameWindows& windows, const ScreenshotRequest&) {
     return {};
 }
 
-// The licence map a few turns in: the player has bought two more licences with the engine's own
-// purchase, and the panel is open on the region held by the most companies.
+// The licence map a few turns in: the player has saved up (the office's money cheat stands in
+// for that), bought two licences in regions the competitors already broadcast in with the
+// engine's own purchase, and the panel is open on the region held by the most companies.
 QString LicencesMidGame(GameWindows& windows, const ScreenshotRequest&) {
     PlayIntoMidGame(windows);
     ui::Session& session = windows.session;
     GameState& gs = session.game();
+    for (int i = 0; i < 3; ++i)
+        CheatMoney(gs, 10000);
     int bought = 0;
-    for (int r = 1; r <= kRegions && bought < 2; ++r)
-        bought += BuyLicence(gs, session.deck(), r) == LicenceOutcome::Purchased;
+    for (int r = 1; r <= kMapMarkers && bought < 2; ++r) {
+        bool competitor = false;
+        for (int c = 1; c <= kChannels; ++c)
+            competitor = competitor || (c != gs.PlayerChannel && HoldsLicence(gs, r, c));
+        if (competitor) bought += BuyLicence(gs, session.deck(), r) == LicenceOutcome::Purchased;
+    }
     int shown = 1, most = -1;
     for (int r = 1; r <= kMapMarkers; ++r) {
         if (!RegionExists(gs, r)) continue;

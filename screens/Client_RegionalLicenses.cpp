@@ -58,7 +58,8 @@ constexpr PanelRow kCostRows[] = {
 TForm16::TForm16(Session& session, QWidget* parent)
     : GameScreen(session, parent, "TForm16", "QVX2_bg_screen.jpg") {
     Caption(this, "Label22", "Broadcasting licenses", {24, 20, 560, 40}, 20);
-    m_money = Text(this, "MoneyLabel", "", {600, 24, 404, 32}, 14, Tone::Gain, true);
+    // Right-aligned between two of the studio lamps of the background, where it stays readable.
+    m_money = Text(this, "MoneyLabel", "", {540, 24, 320, 32}, 14, Tone::Gain, true);
     m_money->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     buildMap();
     buildLegend();
@@ -129,8 +130,13 @@ void TForm16::buildLegend() {
         name->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         m_legend[static_cast<size_t>(k - 1)] = name;
     }
+    QFrame* own = Panel(this, "StationsPanel", {862, 334, 150, 126});
+    Caption(own, "Label26", "Your network", {12, 8, 126, 26}, 12);
+    m_stations = Text(own, "Label27", "", {12, 38, 126, 22}, 10, Tone::Plain, true);
+    Text(own, "Label28", "Monthly costs:", {12, 64, 126, 22}, 10, Tone::Muted);
+    m_stationCosts = Text(own, "Label29", "", {12, 88, 126, 22}, 10, Tone::Plain, true);
     QLabel* hint = Text(this, "Label25", "Click a marker to see its territory and license.",
-                        {862, 336, 150, 80}, 10, Tone::Muted);
+                        {866, 476, 146, 80}, 10, Tone::Muted);
     hint->setWordWrap(true);
     hint->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
@@ -146,8 +152,8 @@ void TForm16::buildPanel() {
     Caption(m_panel, "Label17", "Viewers", {14, 164, inner, 24}, 12);
     int top = 192;
     const auto row = [&](const PanelRow& r, int gapAfter) {
-        Text(m_panel, r.caption, r.text, {14, top, 110, 22}, 10, Tone::Muted);
-        QLabel* value = Text(m_panel, r.value, "", {124, top, inner - 110, 22}, 10, Tone::Plain);
+        Text(m_panel, r.caption, r.text, {14, top, 96, 22}, 10, Tone::Muted);
+        QLabel* value = Text(m_panel, r.value, "", {110, top, inner - 96, 22}, 10, Tone::Plain);
         value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         top += 24 + gapAfter;
     };
@@ -199,6 +205,8 @@ void TForm16::redraw() {
     const GameState& gs = session().game();
     const LicenceMapView view = BuildLicenceMapView(gs);
     m_money->setText(Q(view.money));
+    m_stations->setText(Q(view.stations));
+    m_stationCosts->setText(Q(view.stationCosts));
     m_map->setPicture(Q(view.mapPicture));
     for (int r = 1; r <= kMapMarkers; ++r) {
         const RegionMarker& place = view.markers[static_cast<size_t>(r - 1)];

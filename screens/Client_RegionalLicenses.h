@@ -45,6 +45,8 @@ class TForm16 : public GameScreen {
     std::array<QLabel*, kChannels> m_legend{};
     QFrame* m_panel = nullptr;
     QLabel* m_money = nullptr;
+    QLabel* m_stations = nullptr;
+    QLabel* m_stationCosts = nullptr;
     int m_region = 0;  // the region on the panel, 0 while it is closed
 };
 

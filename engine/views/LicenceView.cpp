@@ -27,8 +27,20 @@ std::string MapPicture(int32_t map) {
 
 LicenceMapView BuildLicenceMapView(const GameState& gs) {
     LicenceMapView view;
-    if (ValidChannel(gs.PlayerChannel))
-        view.money = Dollars(gs.Channel[gs.PlayerChannel][Ch::kMoney]);
+    const int player = gs.PlayerChannel;
+    if (ValidChannel(player)) {
+        view.money = Dollars(gs.Channel[player][Ch::kMoney]);
+        // Every licence of the map counts, also those of regions past the screen's nine markers.
+        int stations = 0;
+        int64_t costs = 0;
+        for (int r = 1; r <= kRegions; ++r) {
+            if (!RegionExists(gs, r) || !HoldsLicence(gs, r, player)) continue;
+            ++stations;
+            costs += gs.Regions[r][Reg::kRegionMonthlyCost];
+        }
+        view.stations = std::to_string(stations) + (stations == 1 ? " station" : " stations");
+        view.stationCosts = Dollars(costs);
+    }
     view.mapPicture = MapPicture(gs.GameInfo[Info::kMap]);
     for (int r = 1; r <= kMapMarkers; ++r) {
         RegionMarker& marker = view.markers[static_cast<size_t>(r - 1)];

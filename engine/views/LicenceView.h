@@ -24,6 +24,9 @@ struct LicenceMapView {
     std::string mapPicture;  // "QVX2_map_US.jpg"
     std::array<RegionMarker, kMapMarkers> markers{};
     std::array<std::string, kMapMarkers> lines{};  // LicenceMapLine of regions 1..9
+    // The player's own network: "3 stations" and what they cost each turn, "$ 102 millions".
+    std::string stations;
+    std::string stationCosts;
 };
 LicenceMapView BuildLicenceMapView(const GameState& gs);
 

@@ -46,6 +46,8 @@ TEST(LicenceViewTest, MarkersShowTheMapsRegionsAndTheFlagsOfCompaniesStillInBusi
     w.gs.Channel[1][Ch::kActive] = 0;  // Red went bankrupt but keeps its licence in the table
     const LicenceMapView view = BuildLicenceMapView(w.gs);
     EXPECT_EQ(view.money, "$ 1,234,567 millions");
+    EXPECT_EQ(view.stations, "1 station");
+    EXPECT_EQ(view.stationCosts, "$ 1,500 millions");
     EXPECT_EQ(view.mapPicture, "QVX2_map_GB.jpg");
     const RegionMarker& held = view.markers[1];
     EXPECT_TRUE(held.shown);
@@ -61,6 +63,21 @@ TEST(LicenceViewTest, MarkersShowTheMapsRegionsAndTheFlagsOfCompaniesStillInBusi
         EXPECT_FALSE(view.markers[static_cast<size_t>(i)].shown) << i;
         EXPECT_EQ(view.lines[static_cast<size_t>(i)], "Not available on this map.") << i;
     }
+}
+
+TEST(LicenceViewTest, StationsCountEveryRegionOfTheMapPastTheNineMarkers) {
+    MapWorld w;
+    w.Region(12, "Far Isles", 100, {1, 1, 1, 1, 1}, 10, 10);
+    w.gs.Regions[12][Reg::kRegionMonthlyCost] = 7;
+    w.gs.Licences[12][4] = 1;
+    w.gs.Licences[13][4] = 1;  // a region not on this map
+    w.gs.Licences[7][3] = 1;   // someone else's
+    const LicenceMapView view = BuildLicenceMapView(w.gs);
+    EXPECT_EQ(view.stations, "2 stations");
+    EXPECT_EQ(view.stationCosts, "$ 1,507 millions");
+    w.gs.Licences[2][4] = 0;
+    w.gs.Licences[12][4] = 0;
+    EXPECT_EQ(BuildLicenceMapView(w.gs).stations, "0 stations");
 }
 
 TEST(LicenceViewTest, PanelShowsThousandsAndThePlayersPriceAfterLawyers) {
