@@ -32,8 +32,9 @@ QString Q(const std::string& text) {
 }
 
 QString FlagStyle(int company) {
-    return QString("QLabel { background: %1; border: 2px solid %2; border-radius: 4px; color: %3;"
-                   " font-weight: bold; }")
+    return QString(
+               "QLabel { background: %1; border: 2px solid %2; border-radius: 4px; color: %3;"
+               " font-weight: bold; }")
         .arg(palette::kChannels[company - 1], palette::kText, palette::kNight);
 }
 
@@ -44,8 +45,8 @@ struct PanelRow {
     const char* text;
 };
 constexpr PanelRow kPopulationRows[] = {
-    {"Label2", "Label1", "Kids:"},     {"Label4", "Label3", "Teens:"},
-    {"Label6", "Label5", "Women:"},    {"Label12", "Label10", "Men:"},
+    {"Label2", "Label1", "Kids:"},      {"Label4", "Label3", "Teens:"},
+    {"Label6", "Label5", "Women:"},     {"Label12", "Label10", "Men:"},
     {"Label14", "Label13", "Seniors:"}, {"Label11", "Label7", "Total:"},
 };
 constexpr PanelRow kCostRows[] = {
@@ -87,8 +88,8 @@ void TForm16::buildMap() {
             flag->hide();
             marker.flags[static_cast<size_t>(k - 1)] = flag;
         }
-        marker.picture = new PictureLabel(m_map, QString("Region%1").arg(r),
-                                          {0, 0, kMarkerSize, kMarkerSize});
+        marker.picture =
+            new PictureLabel(m_map, QString("Region%1").arg(r), {0, 0, kMarkerSize, kMarkerSize});
         marker.picture->setPicture("QVX2_RegionA.bmp");
         marker.picture->setCursor(Qt::PointingHandCursor);
         PictureLabel* picture = marker.picture;
@@ -102,8 +103,8 @@ void TForm16::buildMap() {
         });
     }
 
-    new BlindLabel(session(), this, "BlindLabel1", "Territories in this country:",
-                   {16, 80, 620, 24});
+    new BlindLabel(session(), this, "BlindLabel1",
+                   "Territories in this country:", {16, 80, 620, 24});
     for (int r = 1; r <= kMapMarkers; ++r) {
         auto* line = new BlindLabel(session(), this, QString("BlindLabel%1").arg(r + 1), " ",
                                     {16, 80 + 26 * r, 620, 24});
@@ -124,8 +125,8 @@ void TForm16::buildLegend() {
                             {QPoint(12, top + 11), kFlagSize}, 8);
         flag->setAlignment(Qt::AlignCenter);
         flag->setStyleSheet(FlagStyle(k));
-        QLabel* name = Text(legend, QString("LegendName%1").arg(k), "", {42, top, 100, 44}, 9,
-                            Tone::Soft);
+        QLabel* name =
+            Text(legend, QString("LegendName%1").arg(k), "", {42, top, 100, 44}, 9, Tone::Soft);
         name->setWordWrap(true);
         name->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         m_legend[static_cast<size_t>(k - 1)] = name;
@@ -274,7 +275,8 @@ void TForm16::acquireLicence() {
     const Boosters& deck = session().deck();
     const int region = m_region;
     Act(session().dialogs(),
-        {.check = [&gs, &deck, region] { return LicenceMessage(CheckBuyLicence(gs, deck, region)); },
+        {.check = [&gs, &deck,
+                   region] { return LicenceMessage(CheckBuyLicence(gs, deck, region)); },
          .question = [&gs, &deck, region] { return BuyLicenceQuestion(gs, deck, region); },
          .apply = [&gs, &deck, region] { return LicenceMessage(BuyLicence(gs, deck, region)); }},
         [this] { redraw(); });

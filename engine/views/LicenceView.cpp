@@ -19,9 +19,8 @@ std::string Dollars(int64_t n) {
 }  // namespace
 
 std::string MapPicture(int32_t map) {
-    static constexpr const char* kMaps[] = {"QVX2_map_US.jpg", "QVX2_map_EU.jpg",
-                                            "QVX2_map_GB.jpg", "QVX2_map_Germany.jpg",
-                                            "QVX2_map_France.jpg"};
+    static constexpr const char* kMaps[] = {"QVX2_map_US.jpg", "QVX2_map_EU.jpg", "QVX2_map_GB.jpg",
+                                            "QVX2_map_Germany.jpg", "QVX2_map_France.jpg"};
     return kMaps[map >= 1 && map <= 5 ? map - 1 : 0];
 }
 

@@ -12,7 +12,7 @@ namespace qvx {
 constexpr int kMapMarkers = 9;
 
 struct RegionMarker {
-    bool shown = false;  // false for a region that is not on this map
+    bool shown = false;    // false for a region that is not on this map
     int32_t x = 0, y = 0;  // the marker's top-left corner on the map picture
     // Flag k-1 for company k: up while the company is in business and holds the licence.
     std::array<bool, kChannels> flags{};
@@ -33,7 +33,7 @@ LicenceMapView BuildLicenceMapView(const GameState& gs);
 struct RegionPanelView {
     std::string name, codes, description;
     std::array<std::string, kAudienceGroups> groups{};  // "<n> million", Kids .. Seniors
-    std::string total;        // "<n> million"
+    std::string total;                                  // "<n> million"
     std::string price;        // "$ <price> millions", the player's price after Lawyer cards
     std::string monthlyCost;  // "$ <cost> millions"
 };

@@ -87,9 +87,8 @@ TEST(LicenceViewTest, PanelShowsThousandsAndThePlayersPriceAfterLawyers) {
     const RegionPanelView panel = BuildRegionPanelView(w.gs, w.deck, 2);
     EXPECT_EQ(panel.name, "Harbour Coast");
     EXPECT_EQ(panel.codes, "(HB, CO)");
-    EXPECT_EQ(panel.groups,
-              (std::array<std::string, 5>{"1,200 million", "0 million", "3 million", "40 million",
-                                          "800 million"}));
+    EXPECT_EQ(panel.groups, (std::array<std::string, 5>{"1,200 million", "0 million", "3 million",
+                                                        "40 million", "800 million"}));
     EXPECT_EQ(panel.total, "2,043 million");
     EXPECT_EQ(panel.price, "$ 3,600 millions");
     EXPECT_EQ(panel.monthlyCost, "$ 1,500 millions");

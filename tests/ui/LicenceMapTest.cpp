@@ -47,7 +47,9 @@ struct LicenceMapTest : ::testing::Test {
         return static_cast<ui::PictureLabel*>(widget(QString("Region%1").arg(r)));
     }
     QWidget* flag(int r, int k) { return widget(QString("Region%1_Flag%2").arg(r).arg(k)); }
-    std::string line(int r) { return TextOf(&screen, QString("BlindLabel%1").arg(r + 1).toLatin1()); }
+    std::string line(int r) {
+        return TextOf(&screen, QString("BlindLabel%1").arg(r + 1).toLatin1());
+    }
     void click(const char* name) { QTest::mouseClick(widget(name), Qt::LeftButton); }
     int32_t& money() { return gs.Channel[player][Ch::kMoney]; }
     JournalEntry lastAction() const {
@@ -234,8 +236,7 @@ TEST_F(LicenceMapTest, CancelGivesNothingBackAndBuyingAgainCostsTheFullPrice) {
               (std::vector<std::string>{"Cancel license?", "License canceled"}));
     EXPECT_EQ(ui.dialogs.shown[0].text,
               "Do you really wish to CANCEL the broadcasting license for West South Central ?");
-    EXPECT_EQ(ui.dialogs.shown[1].text,
-              "You have successfully canceled the broadcasting license.");
+    EXPECT_EQ(ui.dialogs.shown[1].text, "You have successfully canceled the broadcasting license.");
     EXPECT_FALSE(HoldsLicence(gs, 7, player));
     EXPECT_EQ(money(), 15000);
     EXPECT_EQ(lastAction(), (JournalEntry{JournalKind::CancelLicence, 7, 0}));
@@ -248,4 +249,4 @@ TEST_F(LicenceMapTest, CancelGivesNothingBackAndBuyingAgainCostsTheFullPrice) {
 }
 
 }  // namespace
-}  // namespace qvx
+}  // namespace qvx::test
