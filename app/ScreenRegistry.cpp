@@ -9,13 +9,16 @@
 #include "Client_MixNews.h"
 #include "Client_NewGameScreen.h"
 #include "Client_OfficeScreen.h"
+#include "Client_RegionalLicenses.h"
 #include "Client_StartScreen.h"
 #include "Client_Summary.h"
 #include "Client_TVProgramme.h"
 #include "DayClose.h"
 #include "GameWindows.h"
+#include "Licences.h"
 #include "MovieAgency.h"
 #include "NewsAgency.h"
+#include "Office.h"
 #include "PlanningPhase.h"
 #include "Screenshot.h"
 #include "Session.h"
@@ -142,6 +145,39 @@ QString DeckBuilt(GameWindows& windows, const ScreenshotRequest&) {
     return {};
 }
 
+// The licence map a few turns in: the player has saved up (the office's money cheat stands in
+// for that), bought two licences in regions the competitors already broadcast in with the
+// engine's own purchase, and the panel is open on the region held by the most companies.
+QString LicencesMidGame(GameWindows& windows, const ScreenshotRequest&) {
+    PlayIntoMidGame(windows);
+    ui::Session& session = windows.session;
+    GameState& gs = session.game();
+    for (int i = 0; i < 3; ++i)
+        CheatMoney(gs, 10000);
+    int bought = 0;
+    for (int r = 1; r <= kMapMarkers && bought < 2; ++r) {
+        bool competitor = false;
+        for (int c = 1; c <= kChannels; ++c)
+            competitor = competitor || (c != gs.PlayerChannel && HoldsLicence(gs, r, c));
+        if (competitor) bought += BuyLicence(gs, session.deck(), r) == LicenceOutcome::Purchased;
+    }
+    int shown = 1, most = -1;
+    for (int r = 1; r <= kMapMarkers; ++r) {
+        if (!RegionExists(gs, r)) continue;
+        int holders = 0;
+        for (int c = 1; c <= kChannels; ++c)
+            holders += HoldsLicence(gs, r, c);
+        if (holders > most) {
+            most = holders;
+            shown = r;
+        }
+    }
+    auto* map = windows.screen<ui::TForm16>();
+    map->prepare();
+    map->showRegion(shown);
+    return {};
+}
+
 }  // namespace
 
 const std::vector<ScreenEntry>& Screens() {
@@ -158,6 +194,7 @@ const std::vector<ScreenEntry>& Screens() {
         {"TForm9", Make<ui::TForm9>, 2, {{"getmovies", true, MovieAgencyMidGame}}},
         {"TForm10", Make<ui::TForm10>, 3, {{"getads", true, AdAgencyMidGame}}},
         {"TForm13", Make<ui::TForm13>, 4, {{"mixnews", true, NewsChosen}}},
+        {"TForm16", Make<ui::TForm16>, 7, {{"licenses", true, LicencesMidGame}}},
         {"TForm26", Make<ui::TForm26>, 0, {{"boosters", false, DeckBuilt}}},
     };
     return screens;
