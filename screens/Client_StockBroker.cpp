@@ -15,15 +15,15 @@ namespace qvx::ui {
 
 namespace {
 
-constexpr int kPanelTop = 316;
-constexpr int kPanelHeight = 364;
+constexpr int kPanelTop = 298;
+constexpr int kPanelHeight = 384;
 constexpr int kSharesLeft = 40;
 constexpr int kBondsLeft = 522;
 constexpr int kPanelWidth = 462;
 constexpr int kRowTop = 60;
-constexpr int kRowPitch = 38;
+constexpr int kRowPitch = 40;
 constexpr int kGroupGap = 14;
-constexpr int kButtonsTop = 306;
+constexpr int kButtonsTop = 326;
 
 constexpr int RowTop(int index) {
     return kRowTop + index * kRowPitch;
@@ -53,15 +53,15 @@ TForm15::TForm15(Session& session, QWidget* parent)
     m_money = Text(this, "MoneyLabel", "", {584, 24, 400, 36}, 16, Tone::Gain, true);
     m_money->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
-    Panel(this, "SwitchPanel", {40, 100, 944, 90});
-    m_switch = new CompanySwitch(session, this, {56, 110});
+    Panel(this, "SwitchPanel", {40, 100, 944, 72});
+    m_switch = new CompanySwitch(session, this, {56, 116});
     m_switch->setOnChange([this](int) { redraw(); });
 
-    Panel(this, "CompanyPanel", {40, 204, 944, 96});
-    m_logo = Picture(this, "Image2", {56, 220, 64, 64}, QString(), "Company logo");
-    m_name = Text(this, "CompanyLabel", "", {136, 214, 440, 34}, 17, Tone::Plain, true);
-    m_bankrupt = Text(this, "Bankrupt_Label", "", {136, 252, 240, 30}, 14, Tone::Warning, true);
-    m_note = Text(this, "TradeNote", "", {584, 216, 384, 72}, 11, Tone::Muted);
+    Panel(this, "CompanyPanel", {40, 186, 944, 96});
+    m_logo = Picture(this, "Image2", {56, 202, 64, 64}, QString(), "Company logo");
+    m_name = Text(this, "CompanyLabel", "", {136, 196, 440, 34}, 17, Tone::Plain, true);
+    m_bankrupt = Text(this, "Bankrupt_Label", "", {136, 234, 240, 30}, 14, Tone::Warning, true);
+    m_note = Text(this, "TradeNote", "", {584, 198, 384, 72}, 11, Tone::Muted);
     m_note->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_note->setWordWrap(true);
 
@@ -98,9 +98,9 @@ void TForm15::buildShares() {
     m_buyShares = ButtonWithTwin(*this, panel,
                                  {.stem = "Button1",
                                   .text = "Buy",
-                                  .rect = {20, kButtonsTop, 150, 36},
+                                  .rect = {20, kButtonsTop, 140, 36},
                                   .twinName = "BlindButton1",
-                                  .twinRect = {340, kButtonsTop - 6, 104, 22},
+                                  .twinRect = {322, kButtonsTop - 6, 124, 22},
                                   .small = true,
                                   .twinText = "Buy shares"},
                                  [this] { buyShares(); });
@@ -108,9 +108,9 @@ void TForm15::buildShares() {
     m_sellShares = ButtonWithTwin(*this, panel,
                                   {.stem = "Button2",
                                    .text = "Sell",
-                                   .rect = {180, kButtonsTop, 150, 36},
+                                   .rect = {170, kButtonsTop, 140, 36},
                                    .twinName = "BlindButton2",
-                                   .twinRect = {340, kButtonsTop + 20, 104, 22},
+                                   .twinRect = {322, kButtonsTop + 20, 124, 22},
                                    .small = true,
                                    .twinText = "Sell shares"},
                                   [this] { sellShares(); });
@@ -134,9 +134,9 @@ void TForm15::buildBonds() {
     m_buyBonds = ButtonWithTwin(*this, panel,
                                 {.stem = "Button3",
                                  .text = "Buy",
-                                 .rect = {20, kButtonsTop, 150, 36},
+                                 .rect = {20, kButtonsTop, 140, 36},
                                  .twinName = "BlindButton3",
-                                 .twinRect = {340, kButtonsTop - 6, 112, 22},
+                                 .twinRect = {322, kButtonsTop - 6, 124, 22},
                                  .small = true,
                                  .twinText = "Buy back bonds"},
                                 [this] { buyBackBonds(); });
@@ -144,9 +144,9 @@ void TForm15::buildBonds() {
     m_sellBonds = ButtonWithTwin(*this, panel,
                                  {.stem = "Button4",
                                   .text = "Sell",
-                                  .rect = {180, kButtonsTop, 150, 36},
+                                  .rect = {170, kButtonsTop, 140, 36},
                                   .twinName = "BlindButton4",
-                                  .twinRect = {340, kButtonsTop + 20, 112, 22},
+                                  .twinRect = {322, kButtonsTop + 20, 124, 22},
                                   .small = true,
                                   .twinText = "Issue bonds"},
                                  [this] { issueBonds(); });

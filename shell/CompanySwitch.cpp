@@ -10,7 +10,7 @@ namespace qvx::ui {
 
 namespace {
 
-constexpr int kCellHeight = 70;
+constexpr int kCellHeight = 52;
 constexpr int kBubble = 40;
 constexpr const char* kColourWords[4] = {"Red", "Yellow", "Green", "Blue"};
 
@@ -41,8 +41,9 @@ CompanySwitch::CompanySwitch(Session& session, QWidget* parent, QPoint origin, i
                                      {left + 2 * kBubble + 14, 0, inner - 2 * kBubble - 14, 24});
         cell.marker = new PictureLabel(this, QString("Marker%1").arg(c),
                                        {left + 2 * kBubble + 14, 30, inner - 2 * kBubble - 18, 6});
+        // The twin lies over its cell's pictures, as every blind twin lies over what it stands for.
         cell.twin = new BlindLabel(session, this, QString("%1%2").arg(blindStem).arg(c), switchText,
-                                   {left, 46, inner, 22});
+                                   {left, 9, inner, 24});
         for (PictureLabel* part : {cell.bubble, cell.shape, cell.name, cell.marker}) {
             part->setCursor(Qt::PointingHandCursor);
             connect(part, &PictureLabel::clicked, this, [this, c] { choose(c); });
