@@ -173,7 +173,12 @@ void TForm15::redraw() {
     const int c = gs.PlayerChannel;
     const int t = selected();
     m_switch->refresh();
-    if (!ValidChannel(c) || !ValidChannel(t)) return;
+    if (!ValidChannel(c) || !ValidChannel(t)) {
+        // No game yet: nothing to trade.
+        for (ImageButton* button : {m_buyShares, m_sellShares, m_buyBonds, m_sellBonds})
+            button->setEnabled(false);
+        return;
+    }
     const BrokerFigures figures = ComputeBrokerFigures(gs, c, t);
     const BrokerLabels labels = FormatBrokerLabels(figures);
 
@@ -210,8 +215,9 @@ void TForm15::redraw() {
     if (figures.bankrupt)
         note = "This company is out of business: its shares are no longer traded.";
     else if (StockTradedThisTurn(gs, c))
-        note = "You have made this month's stock market transaction. The market opens again "
-               "for you next month.";
+        note =
+            "You have made this month's stock market transaction. The market opens again "
+            "for you next month.";
     else
         note = "Shares are traded in blocks of 10%. One stock market transaction a month.";
     m_note->setText(note);

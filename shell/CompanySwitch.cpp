@@ -30,8 +30,8 @@ CompanySwitch::CompanySwitch(Session& session, QWidget* parent, QPoint origin, i
         Cell& cell = m_cells[c - 1];
         const int left = (c - 1) * pitch;
         const QString switchText = "Switch to " + ColourWord(c) + " channel";
-        cell.bubble = new PictureLabel(this, QString("Bubble%1").arg(c),
-                                       {left, 0, kBubble, kBubble});
+        cell.bubble =
+            new PictureLabel(this, QString("Bubble%1").arg(c), {left, 0, kBubble, kBubble});
         cell.bubble->setPicture(QString("QVX2_bubble%1.jpg").arg(c));
         cell.bubble->setAccessibleName(switchText);
         cell.shape = new PictureLabel(this, QString("Shape%1").arg(c),

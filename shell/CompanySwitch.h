@@ -6,7 +6,6 @@
 #include <array>
 #include <functional>
 
-
 namespace qvx::ui {
 
 class BlindLabel;

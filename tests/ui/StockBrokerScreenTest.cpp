@@ -85,8 +85,7 @@ TEST_F(StockBrokerScreenTest, FreshGameShowsTheOwnCompanyAndItsFigures) {
     EXPECT_EQ(text("Label46"), "$ 1,000 millions");
     EXPECT_TRUE(Child(&screen, "Bankrupt_Label")->isHidden());
     const auto* logo = Child<ui::PictureLabel>(&screen, "Image2");
-    EXPECT_EQ(logo->pictureName().toStdString(),
-              SmallLogoPicture(gs.Channel[player][Ch::kLogo]));
+    EXPECT_EQ(logo->pictureName().toStdString(), SmallLogoPicture(gs.Channel[player][Ch::kLogo]));
     EXPECT_EQ(buttons(), (std::vector<bool>{true, true, true, true}));
 
     // A competitor's bonds are not the player's to trade.
@@ -276,8 +275,8 @@ TEST_F(StockBrokerScreenTest, AClosedCompanyShowsZerosAndCannotBeTraded) {
     const QByteArray shape = QString("Shape%1").arg(rival).toLatin1();
     EXPECT_EQ(Child<ui::PictureLabel>(&screen, shape.constData())->pictureName().toStdString(),
               GreyLogoPicture(gs.Channel[rival][Ch::kLogo]));
-    for (const char* name : {"Label36", "Label37", "Label38", "Label39", "Label42", "Label1",
-                             "Label48", "Label46"})
+    for (const char* name :
+         {"Label36", "Label37", "Label38", "Label39", "Label42", "Label1", "Label48", "Label46"})
         EXPECT_EQ(text(name), "0 millions") << name;
     EXPECT_EQ(text("Label3"), "0");
     EXPECT_EQ(text("Label4"), "0");
@@ -337,6 +336,20 @@ TEST_F(StockBrokerScreenTest, TheChosenCompanyStaysAndChoosingItAgainDoesNothing
     EXPECT_EQ(screen.selected(), rival);
     EXPECT_EQ(text("CompanyLabel"), gs.ChannelNames[rival]);
     EXPECT_EQ(buttons(), (std::vector<bool>{true, true, false, false}));
+}
+
+// The window is made at start-up, before any game exists; opening it then offers nothing.
+TEST(StockBrokerScreenBeforeAGame, OffersNoTrade) {
+    UiSession ui;
+    TForm15 screen{ui.session, nullptr};
+    screen.prepare();
+    EXPECT_EQ(screen.selected(), 0);
+    for (const char* name :
+         {"Button1ActiveField", "Button2ActiveField", "Button3ActiveField", "Button4ActiveField"})
+        EXPECT_FALSE(Child<QWidget>(&screen, name)->isEnabled()) << name;
+    screen.buyShares();
+    screen.issueBonds();
+    EXPECT_TRUE(ui.dialogs.shown.empty());
 }
 
 }  // namespace
