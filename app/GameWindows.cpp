@@ -9,6 +9,7 @@
 #include "Client_NewGameScreen.h"
 #include "Client_OfficeScreen.h"
 #include "Client_StartScreen.h"
+#include "Client_StockBroker.h"
 #include "Client_Summary.h"
 #include "Scenarios.h"
 #include "ScreenRegistry.h"
@@ -62,6 +63,10 @@ GameWindows::GameWindows(ui::Session& s)
         }
     }
     office->setSummary([this](int company) { screen<ui::TForm12>()->showFor(company); });
+    office->setStockBroker([broker = screen<ui::TForm15>()] {
+        broker->prepare();
+        broker->run();
+    });
 
     auto* start = screen<ui::TForm3>();
     background->setStartScreen(start);

@@ -11,6 +11,7 @@
 #include "Client_OfficeScreen.h"
 #include "Client_RegionalLicenses.h"
 #include "Client_StartScreen.h"
+#include "Client_StockBroker.h"
 #include "Client_Summary.h"
 #include "Client_TVProgramme.h"
 #include "DayClose.h"
@@ -23,6 +24,7 @@
 #include "Screenshot.h"
 #include "Session.h"
 #include "StandInPlanner.h"
+#include "StockBroker.h"
 
 namespace qvx::app {
 namespace {
@@ -178,6 +180,35 @@ QString LicencesMidGame(GameWindows& windows, const ScreenshotRequest&) {
     return {};
 }
 
+// The broker showing a competitor the player has bought into over two turns with the engine's
+// own trade (the computer companies' treasury stock grows as they play); this turn's trade is
+// still open, so the buttons are lit.
+QString ShareholderMidGame(GameWindows& windows, const ScreenshotRequest&) {
+    constexpr int kTurnsPlayed = 3;
+    constexpr int kTurnsBuying = 2;
+    ui::Session& session = windows.session;
+    GameState& gs = session.game();
+    const int player = gs.PlayerChannel;
+    int target = 0;
+    for (int c = 1; c <= kChannels && target == 0; ++c)
+        if (c != player && InBusiness(gs, c)) target = c;
+    if (target == 0) return "no competitor is in business";
+    Rng planner(gs.GameInfo[Info::kTurn] + 7u);
+    for (int turn = 0; turn < kTurnsPlayed; ++turn) {
+        PlanPlayerDay(gs, session.catalogue(), planner);
+        if (turn < kTurnsBuying) BuyShares(gs, player, target);
+        PlayTurn(gs, session.catalogue(), session.settings(), session.rng(), session.dataDir(), -1);
+    }
+    PlanPlayerDay(gs, session.catalogue(), planner);
+    auto* broker = windows.screen<ui::TForm15>();
+    broker->prepare();
+    broker->selectCompany(target);
+    return {};
+}
+
+    return {};
+}
+
 }  // namespace
 
 const std::vector<ScreenEntry>& Screens() {
@@ -194,6 +225,7 @@ const std::vector<ScreenEntry>& Screens() {
         {"TForm9", Make<ui::TForm9>, 2, {{"getmovies", true, MovieAgencyMidGame}}},
         {"TForm10", Make<ui::TForm10>, 3, {{"getads", true, AdAgencyMidGame}}},
         {"TForm13", Make<ui::TForm13>, 4, {{"mixnews", true, NewsChosen}}},
+        {"TForm15", Make<ui::TForm15>, 0, {{"stockbroker", true, ShareholderMidGame}}},
         {"TForm16", Make<ui::TForm16>, 7, {{"licenses", true, LicencesMidGame}}},
         {"TForm26", Make<ui::TForm26>, 0, {{"boosters", false, DeckBuilt}}},
     };
