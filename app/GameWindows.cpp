@@ -7,6 +7,7 @@
 #include "Client_LogIn.h"
 #include "Client_NewGameScreen.h"
 #include "Client_OfficeScreen.h"
+#include "Client_SaveLoad.h"
 #include "Client_StartScreen.h"
 #include "Client_Summary.h"
 #include "Scenarios.h"
@@ -60,6 +61,14 @@ GameWindows::GameWindows(ui::Session& s)
             });
         }
     }
+    // A game loaded from inside the office replaces the one on the desk: the office then opens
+    // the loaded game's planning phase.
+    auto* saveLoad = screen<ui::TForm14>();
+    office->setScreenOpener(9, [office, saveLoad] {
+        saveLoad->prepareInOffice();
+        saveLoad->run();
+        if (saveLoad->loaded()) office->prepareForPlanning();
+    });
     office->setSummary([this](int company) { screen<ui::TForm12>()->showFor(company); });
 
     auto* start = screen<ui::TForm3>();
@@ -71,6 +80,11 @@ GameWindows::GameWindows(ui::Session& s)
     routes.runOffice = [office] {
         office->prepareForPlanning();
         office->run();
+    };
+    routes.continueGame = [saveLoad] {
+        saveLoad->prepare();
+        saveLoad->run();
+        return saveLoad->loaded();
     };
     routes.manualPath = [&s] { return ManualPath(s); };
     start->setRoutes(std::move(routes));

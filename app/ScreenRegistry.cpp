@@ -7,6 +7,7 @@
 #include "Client_MixNews.h"
 #include "Client_NewGameScreen.h"
 #include "Client_OfficeScreen.h"
+#include "Client_SaveLoad.h"
 #include "Client_StartScreen.h"
 #include "Client_Summary.h"
 #include "Client_TVProgramme.h"
@@ -15,6 +16,7 @@
 #include "MovieAgency.h"
 #include "NewsAgency.h"
 #include "PlanningPhase.h"
+#include "SaveGame.h"
 #include "Screenshot.h"
 #include "Session.h"
 #include "StandInPlanner.h"
@@ -126,6 +128,27 @@ QString PlannedDay(GameWindows& windows, const ScreenshotRequest&) {
     return {};
 }
 
+// The save slots as a player leaves them some turns in: two games kept at different turns, one
+// slot whose files were cut short, the rest empty. Written into the shot's own scratch directory.
+QString SavedSlots(GameWindows& windows, const ScreenshotRequest&) {
+    ui::Session& session = windows.session;
+    GameState& gs = session.game();
+    Settings& settings = session.settings();
+    const auto keep = [&](int slot, const char* caption) {
+        const Status saved = SaveSlot(gs, settings, slot, session.dataDir());
+        settings.SaveSlotNames[static_cast<size_t>(slot)] = caption;
+        return saved ? QString() : QString::fromStdString(saved.message());
+    };
+    if (QString problem = keep(1, "Before the big movie deal"); !problem.isEmpty()) return problem;
+    PlayIntoMidGame(windows);
+    if (QString problem = keep(3, "Week two \u2013 news on every hour"); !problem.isEmpty())
+        return problem;
+    if (QString problem = keep(5, "Old backup"); !problem.isEmpty()) return problem;
+    std::filesystem::resize_file(session.dataDir() / (SlotFileStem(5) + ".int"), 4000);
+    windows.screen<ui::TForm14>()->prepare();
+    return {};
+}
+
 }  // namespace
 
 const std::vector<ScreenEntry>& Screens() {
@@ -142,6 +165,7 @@ const std::vector<ScreenEntry>& Screens() {
         {"TForm9", Make<ui::TForm9>, 2, {{"getmovies", true, MovieAgencyMidGame}}},
         {"TForm10", Make<ui::TForm10>, 3, {{"getads", true, AdAgencyMidGame}}},
         {"TForm13", Make<ui::TForm13>, 4, {{"mixnews", true, NewsChosen}}},
+        {"TForm14", Make<ui::TForm14>, 9, {{"saveload", true, SavedSlots}}},
     };
     return screens;
 }
