@@ -502,7 +502,7 @@ INSTANTIATE_TEST_SUITE_P(
                                });
                            },
                            "scenario"}),
-    [](const auto& info) { return std::string(info.param.label); });
+    [](const auto& p) { return std::string(p.param.label); });
 
 TEST(SlotSummary, DefaultCaptionNamesThePlayersChannelAndTurn) {
     const auto gs = SummaryGame();

@@ -184,7 +184,7 @@ INSTANTIATE_TEST_SUITE_P(
                            fs::remove(dir / CatalogueFileNames(CatalogueSet::Custom).moviesInt);
                        },
                        ".int"}),
-    [](const auto& info) { return std::string(info.param.label); });
+    [](const auto& p) { return std::string(p.param.label); });
 
 TEST_F(SaveLoadTest, AFailedLoadShowsTheSlotAsDamagedAfterwards) {
     keep(4, "Kept");
