@@ -155,7 +155,7 @@ TEST_P(FailedLoadTest, SaysWhatIsWrongAndKeepsTheRunningGame) {
     const SlotFileBytes before = EncodeSlot(gs, 4);
     const auto titles = ui.session.catalogue().MovieTitles;
     open();
-    ASSERT_TRUE(button(8)->isEnabled());
+    ASSERT_TRUE(button(10)->isEnabled());
     GetParam().damage(ui.dir.path());
     load(4);
 
@@ -192,7 +192,7 @@ TEST_F(SaveLoadTest, AFailedLoadShowsTheSlotAsDamagedAfterwards) {
     fs::resize_file(file(4, ".int"), 100);
     load(4);
     EXPECT_EQ(summary(4), "damaged");
-    EXPECT_FALSE(button(8)->isEnabled());
+    EXPECT_FALSE(button(10)->isEnabled());
 }
 
 bool DirectoryTakesWrites(const fs::path& dir) {
