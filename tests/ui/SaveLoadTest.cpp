@@ -203,18 +203,25 @@ bool DirectoryTakesWrites(const fs::path& dir) {
     return wrote;
 }
 
-TEST_F(SaveLoadTest, AFailedSaveKeepsTheSlotAndItsCaption) {
+// Ways a save can fail on the disk; each returns false when it could not be set up (a root user
+// writes into a read-only directory all the same).
+struct FailedSaveCase {
+    const char* label;
+    bool (*block)(const fs::path& dir);
+};
+
+struct FailedSaveTest : SaveLoadTest, ::testing::WithParamInterface<FailedSaveCase> {
+    void TearDown() override {
+        fs::permissions(ui.dir.path(), fs::perms::owner_all, fs::perm_options::add);
+    }
+};
+
+TEST_P(FailedSaveTest, KeepsTheSlotAndItsCaption) {
     keep(2, "Before");
     const std::vector<uint8_t> ints = Bytes(file(2, ".int"));
+    const std::vector<uint8_t> strs = Bytes(file(2, ".str"));
     gs.Channel[player][Ch::kMoney] += 1;
-    fs::permissions(ui.dir.path(), fs::perms::owner_write | fs::perms::group_write |
-                                       fs::perms::others_write,
-                    fs::perm_options::remove);
-    struct Restore {
-        fs::path dir;
-        ~Restore() { fs::permissions(dir, fs::perms::owner_write, fs::perm_options::add); }
-    } restore{ui.dir.path()};
-    if (DirectoryTakesWrites(ui.dir.path())) GTEST_SKIP() << "the directory stays writable";
+    if (!GetParam().block(ui.dir.path())) GTEST_SKIP() << "the directory stays writable";
 
     open();
     edit(2)->setText("After");
@@ -225,7 +232,28 @@ TEST_F(SaveLoadTest, AFailedSaveKeepsTheSlotAndItsCaption) {
     EXPECT_TRUE(screen.isVisible());
     EXPECT_EQ(settings.SaveSlotNames[2], "Before");
     EXPECT_EQ(Bytes(file(2, ".int")), ints);
+    EXPECT_EQ(Bytes(file(2, ".str")), strs);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Disk, FailedSaveTest,
+    ::testing::Values(FailedSaveCase{"ReadOnlyDirectory",
+                                     [](const fs::path& dir) {
+                                         fs::permissions(dir,
+                                                         fs::perms::owner_write |
+                                                             fs::perms::group_write |
+                                                             fs::perms::others_write,
+                                                         fs::perm_options::remove);
+                                         return !DirectoryTakesWrites(dir);
+                                     }},
+                      // The second file's temporary cannot be made: the first is already
+                      // written beside its old file and must not replace it.
+                      FailedSaveCase{"SecondFileBlocked",
+                                     [](const fs::path& dir) {
+                                         return fs::create_directory(
+                                             dir / (SlotFileStem(2) + ".str.tmp"));
+                                     }}),
+    [](const auto& p) { return std::string(p.param.label); });
 
 TEST_F(SaveLoadTest, ASettingsFileThatCannotBeWrittenIsReportedButTheSaveStands) {
     fs::remove(ui.dir.path() / kSettingsFileName);
