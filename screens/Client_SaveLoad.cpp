@@ -77,8 +77,8 @@ void TForm14::buildRow(int n) {
     row.caption->setAccessibleName(QString("Caption of slot %1").arg(n));
     TakeOnlyRecordText(row.caption);
 
-    row.summary = Text(row.panel, QString("SlotSummary%1").arg(n), "", {54, 50, 560, 24}, 10,
-                       Tone::Soft);
+    row.summary =
+        Text(row.panel, QString("SlotSummary%1").arg(n), "", {54, 50, 560, 24}, 10, Tone::Soft);
 
     const int save = SaveButton(n);
     const int load = LoadButton(n);
@@ -143,13 +143,14 @@ void TForm14::saveSlot(int n) {
 
     const Status saved = SaveSlot(gs, settings, n, s.dataDir());
     if (!saved) {
-        s.dialogs().Inform(kErrorTitle, QString("The game could not be saved in slot %1: %2")
-                                            .arg(n)
-                                            .arg(Q(saved.message())));
+        s.dialogs().Inform(
+            kErrorTitle,
+            QString("The game could not be saved in slot %1: %2").arg(n).arg(Q(saved.message())));
         return;
     }
     // A caption left empty, or left as the empty slot's, would hide the game just saved.
-    const std::string typed = m_rows[static_cast<size_t>(n)].caption->text().trimmed().toStdString();
+    const std::string typed =
+        m_rows[static_cast<size_t>(n)].caption->text().trimmed().toStdString();
     caption = typed.empty() || typed == kEmptySlotCaption ? DefaultSlotCaption(gs) : typed;
     // The captions reach the disk now, so that a game saved is not lost with its caption if the
     // program ends without its own goodbye.
@@ -179,8 +180,9 @@ void TForm14::loadFrom(int slot, const QString& which) {
     // a failed load leaves the game on the desk as it was.
     const Status loaded = LoadGameFromSlot(s.game(), s.catalogue(), slot, s.dataDir());
     if (!loaded) {
-        s.dialogs().Inform(kErrorTitle, QString("The game in %1 could not be loaded: %2")
-                                            .arg(which, Q(loaded.message())));
+        s.dialogs().Inform(
+            kErrorTitle,
+            QString("The game in %1 could not be loaded: %2").arg(which, Q(loaded.message())));
         // What the files hold may have changed since the screen opened: show it as it is now.
         for (int n = 1; n <= kNumberedSaveSlots; ++n)
             showRow(n);

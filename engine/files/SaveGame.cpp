@@ -338,14 +338,13 @@ SlotSummary ReadSlotSummary(int slot, const fs::path& dir) {
         return Unreadable("There is no save slot " + std::to_string(slot) + ".");
     const SummaryPlaces& p = Places(slot);
     const std::string stem = SlotFileStem(slot);
-    const std::initializer_list<size_t> all = {p.turn,     p.map,      p.kind,     p.customTurns,
-                                               p.player,   p.money[1], p.money[2], p.money[3],
-                                               p.money[4]};
+    const std::initializer_list<size_t> all = {p.turn,        p.map,      p.kind,
+                                               p.customTurns, p.player,   p.money[1],
+                                               p.money[2],    p.money[3], p.money[4]};
     const size_t first = std::min(all);
     const size_t last = std::max(all);
     std::vector<uint8_t> ints((last - first + 1) * kIntBytes);
-    if (Status s = ReadPart(dir / (stem + ".int"), SlotIntBytes(slot), first * kIntBytes, ints);
-        !s)
+    if (Status s = ReadPart(dir / (stem + ".int"), SlotIntBytes(slot), first * kIntBytes, ints); !s)
         return Unreadable(s.message());
     IntFileReader reader(ints);
     std::vector<int32_t> values;
@@ -361,18 +360,17 @@ SlotSummary ReadSlotSummary(int slot, const fs::path& dir) {
     const int32_t kind = at(p.kind);
     summary.scenario = ScenarioIndex(kind, at(p.map));
     if (summary.scenario == 0)
-        return Unreadable(stem + ".int: no scenario of kind " + std::to_string(kind) +
-                          " on map " + std::to_string(at(p.map)));
+        return Unreadable(stem + ".int: no scenario of kind " + std::to_string(kind) + " on map " +
+                          std::to_string(at(p.map)));
     summary.turn = at(p.turn);
-    if (summary.turn < 1)
-        return Unreadable(stem + ".int: turn " + std::to_string(summary.turn));
+    if (summary.turn < 1) return Unreadable(stem + ".int: turn " + std::to_string(summary.turn));
     summary.turns = ScenarioTurns(kind, at(p.customTurns));
     summary.money = at(p.money[static_cast<size_t>(player)]);
 
     std::vector<uint8_t> record(kRecordBytes);
     const size_t nameRecord = p.name[static_cast<size_t>(player)];
-    if (Status s = ReadPart(dir / (stem + ".str"), SlotStrBytes(), nameRecord * kRecordBytes,
-                            record);
+    if (Status s =
+            ReadPart(dir / (stem + ".str"), SlotStrBytes(), nameRecord * kRecordBytes, record);
         !s)
         return Unreadable(s.message());
     summary.channel = StrFileReader(record).Get();

@@ -56,11 +56,11 @@ Status LoadGameFromSlot(GameState& gs, Catalogue& cat, int slot, const std::file
 // integers at their places in the files, not by loading the slot, so all six rows are quick.
 struct SlotSummary {
     bool readable = false;
-    std::string problem;  // why not, naming the file
+    std::string problem;   // why not, naming the file
     int32_t scenario = 0;  // 1..30
     int32_t turn = 0;
     int32_t turns = 0;
-    int32_t money = 0;  // the player's, $ millions
+    int32_t money = 0;    // the player's, $ millions
     std::string channel;  // the player's channel name
 };
 SlotSummary ReadSlotSummary(int slot, const std::filesystem::path& dir);

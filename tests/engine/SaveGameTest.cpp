@@ -429,8 +429,9 @@ TEST(SlotSummary, ReadsThePlayersValuesFromTheFilesOfEitherSlotKind) {
         EXPECT_EQ(summary.turns, 48);
         EXPECT_EQ(summary.money, -1234567);
         EXPECT_EQ(summary.channel, "Caf\xC3\xA9 TV");
-        EXPECT_EQ(SlotSummaryText(summary),
-                  "Caf\xC3\xA9 TV | Custom - Great Britain | Turn 14 of 48 | $ -1,234,567 millions");
+        EXPECT_EQ(
+            SlotSummaryText(summary),
+            "Caf\xC3\xA9 TV | Custom - Great Britain | Turn 14 of 48 | $ -1,234,567 millions");
     }
 }
 

@@ -52,9 +52,7 @@ struct SaveLoadTest : ::testing::Test {
         screen.show();
         ui.dialogs.shown.clear();
     }
-    QWidget* widget(const QString& name) {
-        return screen.findChild<QWidget*>(name);
-    }
+    QWidget* widget(const QString& name) { return screen.findChild<QWidget*>(name); }
     QWidget* button(int k) { return widget(QString("Button%1ActiveField").arg(k)); }
     QLineEdit* edit(int n) { return screen.findChild<QLineEdit*>(QString("Edit%1").arg(n)); }
     void click(int k) {
@@ -173,17 +171,17 @@ TEST_P(FailedLoadTest, SaysWhatIsWrongAndKeepsTheRunningGame) {
 
 INSTANTIATE_TEST_SUITE_P(
     Damage, FailedLoadTest,
-    ::testing::Values(
-        FailedLoadCase{"ShortSlot", 1,
-                       [](const fs::path& dir) {
-                           fs::resize_file(dir / (SlotFileStem(4) + ".int"), 100);
-                       },
-                       "QVX2_SAVEGAME_4.int"},
-        FailedLoadCase{"CustomCatalogueMissing", 26,
-                       [](const fs::path& dir) {
-                           fs::remove(dir / CatalogueFileNames(CatalogueSet::Custom).moviesInt);
-                       },
-                       ".int"}),
+    ::testing::Values(FailedLoadCase{"ShortSlot", 1,
+                                     [](const fs::path& dir) {
+                                         fs::resize_file(dir / (SlotFileStem(4) + ".int"), 100);
+                                     },
+                                     "QVX2_SAVEGAME_4.int"},
+                      FailedLoadCase{
+                          "CustomCatalogueMissing", 26,
+                          [](const fs::path& dir) {
+                              fs::remove(dir / CatalogueFileNames(CatalogueSet::Custom).moviesInt);
+                          },
+                          ".int"}),
     [](const auto& p) { return std::string(p.param.label); });
 
 TEST_F(SaveLoadTest, AFailedLoadShowsTheSlotAsDamagedAfterwards) {
