@@ -8,6 +8,7 @@
 #include "Client_ManageBoosters.h"
 #include "Client_NewGameScreen.h"
 #include "Client_OfficeScreen.h"
+#include "Client_SaveLoad.h"
 #include "Client_StartScreen.h"
 #include "Client_StockBroker.h"
 #include "Client_Summary.h"
@@ -62,6 +63,14 @@ GameWindows::GameWindows(ui::Session& s)
             });
         }
     }
+    // A game loaded from inside the office replaces the one on the desk: the office then opens
+    // the loaded game's planning phase.
+    auto* saveLoad = screen<ui::TForm14>();
+    office->setScreenOpener(9, [office, saveLoad] {
+        saveLoad->prepareInOffice();
+        saveLoad->run();
+        if (saveLoad->loaded()) office->prepareForPlanning();
+    });
     office->setSummary([this](int company) { screen<ui::TForm12>()->showFor(company); });
     office->setStockBroker([broker = screen<ui::TForm15>()] {
         broker->prepare();
@@ -77,6 +86,11 @@ GameWindows::GameWindows(ui::Session& s)
     routes.runOffice = [office] {
         office->prepareForPlanning();
         office->run();
+    };
+    routes.continueGame = [saveLoad] {
+        saveLoad->prepare();
+        saveLoad->run();
+        return saveLoad->loaded();
     };
     routes.manualPath = [&s] { return ManualPath(s); };
     routes.modifyDeck = [this] {

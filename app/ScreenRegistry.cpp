@@ -10,6 +10,7 @@
 #include "Client_NewGameScreen.h"
 #include "Client_OfficeScreen.h"
 #include "Client_RegionalLicenses.h"
+#include "Client_SaveLoad.h"
 #include "Client_StartScreen.h"
 #include "Client_StockBroker.h"
 #include "Client_Summary.h"
@@ -21,6 +22,7 @@
 #include "NewsAgency.h"
 #include "Office.h"
 #include "PlanningPhase.h"
+#include "SaveGame.h"
 #include "Screenshot.h"
 #include "Session.h"
 #include "StandInPlanner.h"
@@ -206,6 +208,24 @@ QString ShareholderMidGame(GameWindows& windows, const ScreenshotRequest&) {
     return {};
 }
 
+// The save slots as a player leaves them some turns in: two games kept at different turns, one
+// slot whose files were cut short, the rest empty. Written into the shot's own scratch directory.
+QString SavedSlots(GameWindows& windows, const ScreenshotRequest&) {
+    ui::Session& session = windows.session;
+    GameState& gs = session.game();
+    Settings& settings = session.settings();
+    const auto keep = [&](int slot, const char* caption) {
+        const Status saved = SaveSlot(gs, settings, slot, session.dataDir());
+        settings.SaveSlotNames[static_cast<size_t>(slot)] = caption;
+        return saved ? QString() : QString::fromStdString(saved.message());
+    };
+    if (QString problem = keep(1, "Before the big movie deal"); !problem.isEmpty()) return problem;
+    PlayIntoMidGame(windows);
+    if (QString problem = keep(3, "Week two \u2013 news on every hour"); !problem.isEmpty())
+        return problem;
+    if (QString problem = keep(5, "Old backup"); !problem.isEmpty()) return problem;
+    std::filesystem::resize_file(session.dataDir() / (SlotFileStem(5) + ".int"), 4000);
+    windows.screen<ui::TForm14>()->prepare();
     return {};
 }
 
@@ -228,6 +248,7 @@ const std::vector<ScreenEntry>& Screens() {
         {"TForm15", Make<ui::TForm15>, 0, {{"stockbroker", true, ShareholderMidGame}}},
         {"TForm16", Make<ui::TForm16>, 7, {{"licenses", true, LicencesMidGame}}},
         {"TForm26", Make<ui::TForm26>, 0, {{"boosters", false, DeckBuilt}}},
+        {"TForm14", Make<ui::TForm14>, 9, {{"saveload", true, SavedSlots}}},
     };
     return screens;
 }

@@ -1,5 +1,5 @@
 // Timing of the file work a player waits for: saving and loading a full slot (every log line
-// used) and loading a catalogue set.
+// used), summarising the six save slots and loading a catalogue set.
 //   ./build/release/bench/quovix_file_bench --benchmark_repetitions=5
 //   --benchmark_report_aggregates_only
 #include <benchmark/benchmark.h>
@@ -56,6 +56,24 @@ void LoadFullSlot(benchmark::State& state) {
     }
 }
 BENCHMARK(LoadFullSlot)->Unit(benchmark::kMillisecond);
+
+// What the save/load screen reads each time it opens: the six rows' summaries (the budget for
+// all six is 20 ms).
+void SummariseSixSlots(benchmark::State& state) {
+    const fs::path dir = BenchDir();
+    auto gs = FullGame();
+    gs->PlayerChannel = 1;
+    gs->GameInfo[Info::kScenarioKind] = 1;
+    gs->GameInfo[Info::kMap] = 1;
+    gs->GameInfo[Info::kTurn] = 14;
+    for (int slot = 1; slot <= kNumberedSaveSlots; ++slot)
+        if (!WriteSlotFiles(*gs, slot, dir)) state.SkipWithError("save failed");
+    for (auto _ : state) {
+        for (int slot = 1; slot <= kNumberedSaveSlots; ++slot)
+            if (!ReadSlotSummary(slot, dir).readable) state.SkipWithError("summary failed");
+    }
+}
+BENCHMARK(SummariseSixSlots)->Unit(benchmark::kMicrosecond);
 
 void LoadCatalogueSet(benchmark::State& state) {
     const fs::path dir = BenchDir();

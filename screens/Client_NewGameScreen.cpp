@@ -8,7 +8,6 @@
 #include "Scenarios.h"
 #include "ScreenKit.h"
 #include "Session.h"
-#include "TextCodec.h"
 #include "Widgets.h"
 
 namespace qvx::ui {
@@ -24,17 +23,6 @@ constexpr const char* kDifficultQuestion =
 constexpr const char* kEmptyDeckPlace = "Empty";
 
 }  // namespace
-
-QValidator::State CompanyNameValidator::validate(QString& input, int&) const {
-    for (const QChar ch : input) {
-        // A tab or line break pasted into the field would be stored invisibly in the name.
-        if (ch.category() == QChar::Other_Control) return Invalid;
-    }
-    const std::string utf8 = input.toStdString();
-    if (!FitsCp1252(utf8)) return Invalid;
-    if (Utf8ToCp1252(utf8).size() > kMaxRecordText) return Invalid;
-    return Acceptable;
-}
 
 TForm6::TForm6(Session& session, QWidget* parent)
     : GameScreen(session, parent, "TForm6", "QVX2_bg_newgame.jpg") {
@@ -121,10 +109,7 @@ void TForm6::buildNamePanel() {
     font.setPointSize(13);
     m_name->setFont(font);
     m_name->setAccessibleName(kNamePrompt);
-    // Every character the code page holds is one byte, so this stops typing at the record's
-    // limit and cuts a long paste to fit; the validator refuses what the code page lacks.
-    m_name->setMaxLength(static_cast<int>(kMaxRecordText));
-    m_name->setValidator(new CompanyNameValidator(m_name));
+    TakeOnlyRecordText(m_name);
 }
 
 void TForm6::buildBottomButtons() {

@@ -1,7 +1,6 @@
 #pragma once
 // TForm6, the new game screen: one of the thirty scenarios, one of the eight logos, the
 // company's name, and a look at the advantage deck the game will be played with.
-#include <QValidator>
 #include <array>
 
 #include "GameScreen.h"
@@ -15,15 +14,6 @@ namespace qvx::ui {
 class BlindLabel;
 class ImageButton;
 class PictureLabel;
-
-// The name field takes only what a save game can hold: characters of the Windows-1252 code
-// page, at most 255 of its bytes.
-class CompanyNameValidator : public QValidator {
-    Q_OBJECT
-  public:
-    using QValidator::QValidator;
-    State validate(QString& input, int& pos) const override;
-};
 
 class TForm6 : public GameScreen {
     Q_OBJECT

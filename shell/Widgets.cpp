@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include <QEnterEvent>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainterPath>
 #include <QRegion>
@@ -11,6 +12,7 @@
 #include "ScreenKit.h"
 #include "Session.h"
 #include "Sounds.h"
+#include "TextCodec.h"
 
 namespace qvx::ui {
 
@@ -161,6 +163,24 @@ QLabel* MakeLabel(QWidget* parent, const QString& objectName, const QString& tex
     label->setFont(font);
     label->setStyleSheet(ToneStyle(Tone::Plain, bold));
     return label;
+}
+
+QValidator::State RecordTextValidator::validate(QString& input, int&) const {
+    for (const QChar ch : input) {
+        // A tab or line break pasted into the field would be stored invisibly in the record.
+        if (ch.category() == QChar::Other_Control) return Invalid;
+    }
+    const std::string utf8 = input.toStdString();
+    if (!FitsCp1252(utf8)) return Invalid;
+    if (Utf8ToCp1252(utf8).size() > kMaxRecordText) return Invalid;
+    return Acceptable;
+}
+
+void TakeOnlyRecordText(QLineEdit* field) {
+    // Every character the code page holds is one byte, so this stops typing at the record's
+    // limit and cuts a long paste to fit; the validator refuses what the code page lacks.
+    field->setMaxLength(static_cast<int>(kMaxRecordText));
+    field->setValidator(new RecordTextValidator(field));
 }
 
 }  // namespace qvx::ui

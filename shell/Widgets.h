@@ -4,6 +4,9 @@
 // component name as objectName, so tests and screen readers find it by name.
 #include <QLabel>
 #include <QString>
+#include <QValidator>
+
+class QLineEdit;
 
 namespace qvx::ui {
 
@@ -92,5 +95,18 @@ class BlindLabel : public QLabel {
 // A plain text label of the game's look.
 QLabel* MakeLabel(QWidget* parent, const QString& objectName, const QString& text,
                   const QRect& geometry, int pointSize = 11, bool bold = false);
+
+// A text field that is stored in a 256-byte record (a company name, a save's caption) takes
+// only what the record can hold: characters of the Windows-1252 code page, at most 255 of its
+// bytes, and no control characters.
+class RecordTextValidator : public QValidator {
+    Q_OBJECT
+  public:
+    using QValidator::QValidator;
+    State validate(QString& input, int& pos) const override;
+};
+
+// Gives the field the validator and the record's length limit.
+void TakeOnlyRecordText(QLineEdit* field);
 
 }  // namespace qvx::ui

@@ -1,9 +1,13 @@
 #include "SaveGame.h"
 
+#include <algorithm>
 #include <array>
+#include <fstream>
 #include <type_traits>
 
 #include "BinaryFile.h"
+#include "Formatting.h"
+#include "Scenarios.h"
 
 namespace qvx {
 
@@ -260,6 +264,134 @@ Status LoadGameFromSlot(GameState& gs, Catalogue& cat, int slot, const fs::path&
     gs.GameInfo[Info::kPhase] = Info::kPhasePlanning;
     gs.EndTurnBusy = false;
     return Status::Ok();
+}
+
+namespace {
+
+// Where the few values a summary needs lie in a slot's files, found by walking the layout once
+// so the summary can never disagree with the save.
+struct SummaryPlaces {
+    size_t turn = 0, map = 0, kind = 0, customTurns = 0, player = 0;
+    std::array<size_t, kChannels + 1> money{};
+    std::array<size_t, kChannels + 1> name{};  // record of ChannelNames[c] in the .str
+};
+
+struct Locator {
+    std::vector<std::pair<const void*, size_t*>> targets;
+    size_t ints = 0;
+    size_t strs = 0;
+    void mark(const void* cell, size_t index) {
+        for (auto& [target, place] : targets)
+            if (target == cell) *place = index;
+    }
+    void operator()(const int32_t& v) { mark(&v, ints++); }
+    void operator()(const std::string& s) { mark(&s, strs++); }
+};
+
+SummaryPlaces FindPlaces(int slot) {
+    const auto gs = std::make_unique<const GameState>();
+    SummaryPlaces p;
+    Locator locate;
+    locate.targets = {{&gs->GameInfo[Info::kTurn], &p.turn},
+                      {&gs->GameInfo[Info::kMap], &p.map},
+                      {&gs->GameInfo[Info::kScenarioKind], &p.kind},
+                      {&gs->GameInfo[Info::kCustomTurns], &p.customTurns},
+                      {&gs->PlayerChannel, &p.player}};
+    for (int c = 1; c <= kChannels; ++c) {
+        locate.targets.push_back({&gs->Channel[c][Ch::kMoney], &p.money[c]});
+        locate.targets.push_back({&gs->ChannelNames[c], &p.name[c]});
+    }
+    WalkSlot(*gs, slot, locate);
+    return p;
+}
+
+const SummaryPlaces& Places(int slot) {
+    static const std::array<SummaryPlaces, 2> places = {FindPlaces(kRunningGameSlot),
+                                                        FindPlaces(kRunningGameSlot + 1)};
+    return places[slot == kRunningGameSlot ? 0 : 1];
+}
+
+// Reads `bytes.size()` bytes at `offset` of a file that must be exactly `expected` bytes long.
+Status ReadPart(const fs::path& path, size_t expected, size_t offset, std::vector<uint8_t>& bytes) {
+    const std::string name = path.filename().string();
+    std::error_code ec;
+    const auto size = fs::file_size(path, ec);
+    if (ec) return Status::Fail(name + ": cannot be read (" + ec.message() + ")");
+    if (Status s = CheckSize(name, static_cast<size_t>(size), expected); !s) return s;
+    std::ifstream in(path, std::ios::binary);
+    in.seekg(static_cast<std::streamoff>(offset));
+    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    if (!in) return Status::Fail(name + ": cannot be read");
+    return Status::Ok();
+}
+
+SlotSummary Unreadable(std::string problem) {
+    SlotSummary summary;
+    summary.problem = std::move(problem);
+    return summary;
+}
+
+}  // namespace
+
+SlotSummary ReadSlotSummary(int slot, const fs::path& dir) {
+    if (slot < 0 || slot > kNumberedSaveSlots)
+        return Unreadable("There is no save slot " + std::to_string(slot) + ".");
+    const SummaryPlaces& p = Places(slot);
+    const std::string stem = SlotFileStem(slot);
+    const std::initializer_list<size_t> all = {p.turn,        p.map,      p.kind,
+                                               p.customTurns, p.player,   p.money[1],
+                                               p.money[2],    p.money[3], p.money[4]};
+    const size_t first = std::min(all);
+    const size_t last = std::max(all);
+    std::vector<uint8_t> ints((last - first + 1) * kIntBytes);
+    if (Status s = ReadPart(dir / (stem + ".int"), SlotIntBytes(slot), first * kIntBytes, ints); !s)
+        return Unreadable(s.message());
+    IntFileReader reader(ints);
+    std::vector<int32_t> values;
+    while (reader.Remaining() > 0)
+        values.push_back(reader.Get());
+    const auto at = [&](size_t place) { return values[place - first]; };
+
+    SlotSummary summary;
+    const int32_t player = at(p.player);
+    if (!ValidChannel(player))
+        return Unreadable(stem + ".int: PlayerChannel is " + std::to_string(player) +
+                          ", outside 1.." + std::to_string(kChannels));
+    const int32_t kind = at(p.kind);
+    summary.scenario = ScenarioIndex(kind, at(p.map));
+    if (summary.scenario == 0)
+        return Unreadable(stem + ".int: no scenario of kind " + std::to_string(kind) + " on map " +
+                          std::to_string(at(p.map)));
+    summary.turn = at(p.turn);
+    if (summary.turn < 1) return Unreadable(stem + ".int: turn " + std::to_string(summary.turn));
+    summary.turns = ScenarioTurns(kind, at(p.customTurns));
+    summary.money = at(p.money[static_cast<size_t>(player)]);
+
+    std::vector<uint8_t> record(kRecordBytes);
+    const size_t nameRecord = p.name[static_cast<size_t>(player)];
+    if (Status s =
+            ReadPart(dir / (stem + ".str"), SlotStrBytes(), nameRecord * kRecordBytes, record);
+        !s)
+        return Unreadable(s.message());
+    summary.channel = StrFileReader(record).Get();
+    summary.readable = true;
+    return summary;
+}
+
+std::string SlotSummaryText(const SlotSummary& summary) {
+    if (!summary.readable) return kDamagedSlotText;
+    std::string text;
+    if (!summary.channel.empty()) text = summary.channel + " | ";
+    return text + ScenarioTitle(summary.scenario) + " | Turn " + std::to_string(summary.turn) +
+           " of " + std::to_string(summary.turns) + " | $ " + FormatAmount(summary.money) +
+           " millions";
+}
+
+std::string DefaultSlotCaption(const GameState& gs) {
+    const std::string turn = "turn " + std::to_string(gs.GameInfo[Info::kTurn]);
+    if (!ValidChannel(gs.PlayerChannel) || gs.ChannelNames[gs.PlayerChannel].empty())
+        return "Saved game, " + turn;
+    return gs.ChannelNames[gs.PlayerChannel] + ", " + turn;
 }
 
 }  // namespace qvx

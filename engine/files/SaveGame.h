@@ -52,4 +52,23 @@ Status LoadSlot(GameState& gs, int n, const std::filesystem::path& dir);
 // On failure the running game and the loaded catalogue stay exactly as they were.
 Status LoadGameFromSlot(GameState& gs, Catalogue& cat, int slot, const std::filesystem::path& dir);
 
+// What a slot holds, as the save/load screen tells it beside the caption. Read from a few
+// integers at their places in the files, not by loading the slot, so all six rows are quick.
+struct SlotSummary {
+    bool readable = false;
+    std::string problem;   // why not, naming the file
+    int32_t scenario = 0;  // 1..30
+    int32_t turn = 0;
+    int32_t turns = 0;
+    int32_t money = 0;    // the player's, $ millions
+    std::string channel;  // the player's channel name
+};
+SlotSummary ReadSlotSummary(int slot, const std::filesystem::path& dir);
+// "Night Owl TV | Normal - USA | Turn 14 of 120 | $ 1,500 millions", or "damaged".
+std::string SlotSummaryText(const SlotSummary& summary);
+inline constexpr const char* kDamagedSlotText = "damaged";
+// The caption a save gets when the player left none (or the empty slot's own caption, which
+// would hide the saved game): "Night Owl TV, turn 14".
+std::string DefaultSlotCaption(const GameState& gs);
+
 }  // namespace qvx

@@ -3,11 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <memory>
 #include <tuple>
 
 #include "BinaryFile.h"
 #include "EngineTestSupport.h"
+#include "Scenarios.h"
 
 namespace qvx {
 namespace {
@@ -397,6 +399,117 @@ TEST(LoadSlot, RefusesIdsOutsideTheGamesTables) {
             << s.message();
         EXPECT_EQ(Differences(*before, *gs), Names{});
     }
+}
+
+// A game whose summary values are known: the Blue company playing Custom on the British map.
+std::unique_ptr<GameState> SummaryGame() {
+    auto gs = FilledGame(11);
+    gs->PlayerChannel = 4;
+    gs->GameInfo[Info::kScenarioKind] = Kind::kCustom;
+    gs->GameInfo[Info::kMap] = Map::kGreatBritain;
+    gs->GameInfo[Info::kCustomTurns] = 48;
+    gs->GameInfo[Info::kTurn] = 14;
+    gs->Channel[3][Ch::kMoney] = 77;
+    gs->Channel[4][Ch::kMoney] = -1234567;
+    gs->ChannelNames[3] = "Wrong TV";
+    gs->ChannelNames[4] = "Caf\xC3\xA9 TV";
+    return gs;
+}
+
+TEST(SlotSummary, ReadsThePlayersValuesFromTheFilesOfEitherSlotKind) {
+    TempDir dir;
+    const auto gs = SummaryGame();
+    // Slot 0 holds one integer more, after the values read; both layouts must agree.
+    for (int slot : {0, 3}) {
+        ASSERT_TRUE(WriteSlotFiles(*gs, slot, dir.path()));
+        const SlotSummary summary = ReadSlotSummary(slot, dir.path());
+        ASSERT_TRUE(summary.readable) << summary.problem;
+        EXPECT_EQ(summary.scenario, ScenarioIndex(Kind::kCustom, Map::kGreatBritain));
+        EXPECT_EQ(summary.turn, 14);
+        EXPECT_EQ(summary.turns, 48);
+        EXPECT_EQ(summary.money, -1234567);
+        EXPECT_EQ(summary.channel, "Caf\xC3\xA9 TV");
+        EXPECT_EQ(
+            SlotSummaryText(summary),
+            "Caf\xC3\xA9 TV | Custom - Great Britain | Turn 14 of 48 | $ -1,234,567 millions");
+    }
+}
+
+struct DamagedSummaryCase {
+    const char* label;
+    std::function<void(const fs::path& dir)> damage;
+    const char* named;  // the file the problem names
+};
+
+struct DamagedSummary : ::testing::TestWithParam<DamagedSummaryCase> {};
+
+TEST_P(DamagedSummary, ReadsDamagedAndNamesTheFile) {
+    TempDir dir;
+    ASSERT_TRUE(WriteSlotFiles(*SummaryGame(), 5, dir.path()));
+    GetParam().damage(dir.path());
+    const SlotSummary summary = ReadSlotSummary(5, dir.path());
+    EXPECT_FALSE(summary.readable);
+    EXPECT_NE(summary.problem.find(GetParam().named), std::string::npos) << summary.problem;
+    EXPECT_EQ(SlotSummaryText(summary), "damaged");
+}
+
+// Overwrites one integer of the .int file at the place the game's layout gives the value.
+void Poke(const fs::path& dir, int32_t value, auto place) {
+    auto gs = SummaryGame();
+    const std::vector<uint8_t> before = EncodeSlot(*gs, 5).ints;
+    place(*gs) = 0x5A5A5A5A;
+    const std::vector<uint8_t> marked = EncodeSlot(*gs, 5).ints;
+    const auto at = std::mismatch(before.begin(), before.end(), marked.begin()).first;
+    ASSERT_NE(at, before.end());
+    std::vector<uint8_t> bytes = ReadBytes(dir / SlotFile(5, ".int"));
+    const size_t offset = static_cast<size_t>(at - before.begin()) / 4 * 4;
+    for (size_t k = 0; k < 4; ++k)
+        bytes[offset + k] = static_cast<uint8_t>(static_cast<uint32_t>(value) >> (8 * k));
+    test::WriteBytes(dir / SlotFile(5, ".int"), bytes);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Slots, DamagedSummary,
+    ::testing::Values(
+        DamagedSummaryCase{"ShortInt",
+                           [](const fs::path& d) {
+                               auto bytes = ReadBytes(d / SlotFile(5, ".int"));
+                               bytes.resize(bytes.size() - 4);
+                               test::WriteBytes(d / SlotFile(5, ".int"), bytes);
+                           },
+                           "QVX2_SAVEGAME_5.int"},
+        DamagedSummaryCase{"MissingInt",
+                           [](const fs::path& d) { fs::remove(d / SlotFile(5, ".int")); },
+                           "QVX2_SAVEGAME_5.int"},
+        DamagedSummaryCase{"MissingStr",
+                           [](const fs::path& d) { fs::remove(d / SlotFile(5, ".str")); },
+                           "QVX2_SAVEGAME_5.str"},
+        DamagedSummaryCase{"LongStr",
+                           [](const fs::path& d) {
+                               auto bytes = ReadBytes(d / SlotFile(5, ".str"));
+                               bytes.push_back(0);
+                               test::WriteBytes(d / SlotFile(5, ".str"), bytes);
+                           },
+                           "QVX2_SAVEGAME_5.str"},
+        DamagedSummaryCase{"PlayerOutOfRange",
+                           [](const fs::path& d) {
+                               Poke(d, 5, [](GameState& g) -> int32_t& { return g.PlayerChannel; });
+                           },
+                           "PlayerChannel"},
+        DamagedSummaryCase{"NoSuchScenario",
+                           [](const fs::path& d) {
+                               Poke(d, 7, [](GameState& g) -> int32_t& {
+                                   return g.GameInfo[Info::kScenarioKind];
+                               });
+                           },
+                           "scenario"}),
+    [](const auto& p) { return std::string(p.param.label); });
+
+TEST(SlotSummary, DefaultCaptionNamesThePlayersChannelAndTurn) {
+    const auto gs = SummaryGame();
+    EXPECT_EQ(DefaultSlotCaption(*gs), "Caf\xC3\xA9 TV, turn 14");
+    gs->ChannelNames[4].clear();
+    EXPECT_EQ(DefaultSlotCaption(*gs), "Saved game, turn 14");
 }
 
 }  // namespace

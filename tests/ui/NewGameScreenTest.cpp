@@ -192,7 +192,7 @@ struct NameCase {
 struct NameValidatorTest : ::testing::TestWithParam<NameCase> {};
 
 TEST_P(NameValidatorTest, TakesOnlyWhatTheCodePageHoldsUpTo255Bytes) {
-    ui::CompanyNameValidator validator;
+    ui::RecordTextValidator validator;
     QString input = QString::fromStdString(GetParam().text);
     int pos = 0;
     EXPECT_EQ(validator.validate(input, pos), GetParam().state);
