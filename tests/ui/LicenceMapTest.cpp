@@ -6,7 +6,6 @@
 #include "Boosters.h"
 #include "Client_RegionalLicenses.h"
 #include "Licences.h"
-#include "NewGame.h"
 #include "UiTestSupport.h"
 #include "Widgets.h"
 
@@ -24,10 +23,7 @@ struct LicenceMapTest : ::testing::Test {
     int player = 0;
 
     void SetUp() override {
-        NewGameChoice choice;
-        choice.name = "Night Owl TV";
-        ASSERT_TRUE(StartNewGame(gs, ui.session.catalogue(), ui.session.settings(),
-                                 ui.session.rng(), choice, ui.dir.path()));
+        ASSERT_TRUE(ui.startGame());
         player = gs.PlayerChannel;
         // No card of the generated deck may change a price unless a test puts it there.
         ClearDeck(ui.session.settings().Deck);

@@ -4,7 +4,6 @@
 
 #include "Client_MixNews.h"
 #include "DragDrop.h"
-#include "NewGame.h"
 #include "NewsAgency.h"
 #include "UiTestSupport.h"
 #include "Widgets.h"
@@ -22,10 +21,7 @@ struct MixNewsTest : ::testing::Test {
     int player = 0;
 
     void SetUp() override {
-        NewGameChoice choice;
-        choice.name = "Night Owl TV";
-        ASSERT_TRUE(StartNewGame(gs, ui.session.catalogue(), ui.session.settings(),
-                                 ui.session.rng(), choice, ui.dir.path()));
+        ASSERT_TRUE(ui.startGame());
         player = gs.PlayerChannel;
         ASSERT_NE(gs.NewsOffersA[player][1], 0);
         ASSERT_NE(gs.NewsOffersB[player][1], 0);

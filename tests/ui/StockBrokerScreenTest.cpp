@@ -3,7 +3,6 @@
 #include <QTest>
 
 #include "Client_StockBroker.h"
-#include "NewGame.h"
 #include "OfficeView.h"
 #include "Shares.h"
 #include "UiTestSupport.h"
@@ -24,10 +23,7 @@ struct StockBrokerScreenTest : ::testing::Test {
     int rival = 0;
 
     void SetUp() override {
-        NewGameChoice choice;
-        choice.name = "Night Owl TV";
-        ASSERT_TRUE(StartNewGame(gs, ui.session.catalogue(), ui.session.settings(),
-                                 ui.session.rng(), choice, ui.dir.path()));
+        ASSERT_TRUE(ui.startGame());
         player = gs.PlayerChannel;
         rival = player == 1 ? 2 : 1;
         for (int c = 1; c <= kChannels; ++c) {

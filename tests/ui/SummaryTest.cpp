@@ -6,7 +6,6 @@
 #include <QTimer>
 
 #include "Client_Summary.h"
-#include "NewGame.h"
 #include "UiTestSupport.h"
 #include "Widgets.h"
 
@@ -28,10 +27,7 @@ struct SummaryTest : ::testing::Test {
     GameState& gs = ui.session.game();
 
     void SetUp() override {
-        NewGameChoice choice;
-        choice.name = "Night Owl TV";
-        ASSERT_TRUE(StartNewGame(gs, ui.session.catalogue(), ui.session.settings(),
-                                 ui.session.rng(), choice, ui.dir.path()));
+        ASSERT_TRUE(ui.startGame());
         gs.GameInfo[Info::kTurn] = 5;
         for (int c = 1; c <= kChannels; ++c)
             for (int line = 1; line <= 12; ++line)

@@ -9,6 +9,7 @@
 #include <cstdlib>
 
 #include "DragDrop.h"
+#include "NewGame.h"
 #include "Pictures.h"
 
 namespace qvx::test {
@@ -39,6 +40,13 @@ UiSession::UiSession(uint64_t seed) : session(dir.path(), seed) {
     ui::Pictures::SetDirectory(dir.path());
     session.setDialogs(&dialogs);
     session.setSounds(&sounds);
+}
+
+bool UiSession::startGame() {
+    NewGameChoice choice;
+    choice.name = "Night Owl TV";
+    return bool(StartNewGame(session.game(), session.catalogue(), session.settings(),
+                             session.rng(), choice, dir.path()));
 }
 
 UiSession::~UiSession() {

@@ -92,6 +92,9 @@ class UiFixtureDir {
 struct UiSession {
     UiSession(uint64_t seed = 1);
     ~UiSession();
+    // A "Normal - USA" game for "Night Owl TV" in its first planning phase, as the start screen
+    // makes it; false when the generated catalogue could not be read.
+    bool startGame();
     UiFixtureDir dir;
     ScriptedDialogs dialogs;
     RecordingSounds sounds;
