@@ -2,6 +2,7 @@
 
 #include <QFrame>
 #include <QLabel>
+#include <tuple>
 
 #include "Act.h"
 #include "CompanySwitch.h"
@@ -84,6 +85,30 @@ QLabel* TForm15::row(QWidget* panel, int top, const QString& caption, const QStr
     return value;
 }
 
+std::pair<ImageButton*, ImageButton*> TForm15::tradeButtons(QWidget* panel, int first,
+                                                            const QString& buyTrade,
+                                                            const QString& sellTrade,
+                                                            void (TForm15::*buy)(),
+                                                            void (TForm15::*sell)()) {
+    // "Buy" and "Sell" are short on the panel; the twins and the screen reader name the trade.
+    const auto button = [&](int number, const char* text, const QString& trade, int left,
+                            int twinTop, void (TForm15::*handler)()) {
+        ImageButton* made = ButtonWithTwin(*this, panel,
+                                           {.stem = QString("Button%1").arg(number),
+                                            .text = text,
+                                            .rect = {left, kButtonsTop, 140, 36},
+                                            .twinName = QString("BlindButton%1").arg(number),
+                                            .twinRect = {322, twinTop, 124, 22},
+                                            .small = true,
+                                            .twinText = trade},
+                                           [this, handler] { (this->*handler)(); });
+        made->setAccessibleName(trade);
+        return made;
+    };
+    return {button(first, "Buy", buyTrade, 20, kButtonsTop - 6, buy),
+            button(first + 1, "Sell", sellTrade, 170, kButtonsTop + 20, sell)};
+}
+
 void TForm15::buildShares() {
     QFrame* panel = Panel(this, "SharePanel", {kSharesLeft, kPanelTop, kPanelWidth, kPanelHeight});
     Caption(panel, "SharesCaption", "Shares", {20, 12, 300, 34}, 15);
@@ -95,26 +120,9 @@ void TForm15::buildShares() {
     m_buyPrice = row(panel, RowTop(4) + kGroupGap, "Buy price per share:", "Label3");
     m_sellPrice = row(panel, RowTop(5) + kGroupGap, "Sell price per share:", "Label4");
 
-    m_buyShares = ButtonWithTwin(*this, panel,
-                                 {.stem = "Button1",
-                                  .text = "Buy",
-                                  .rect = {20, kButtonsTop, 140, 36},
-                                  .twinName = "BlindButton1",
-                                  .twinRect = {322, kButtonsTop - 6, 124, 22},
-                                  .small = true,
-                                  .twinText = "Buy shares"},
-                                 [this] { buyShares(); });
-    m_buyShares->setAccessibleName("Buy shares");
-    m_sellShares = ButtonWithTwin(*this, panel,
-                                  {.stem = "Button2",
-                                   .text = "Sell",
-                                   .rect = {170, kButtonsTop, 140, 36},
-                                   .twinName = "BlindButton2",
-                                   .twinRect = {322, kButtonsTop + 20, 124, 22},
-                                   .small = true,
-                                   .twinText = "Sell shares"},
-                                  [this] { sellShares(); });
-    m_sellShares->setAccessibleName("Sell shares");
+    std::tie(m_buyShares, m_sellShares) =
+        tradeButtons(panel, 1, "Buy shares", "Sell shares", &TForm15::buyShares,
+                     &TForm15::sellShares);
 }
 
 void TForm15::buildBonds() {
@@ -131,26 +139,9 @@ void TForm15::buildBonds() {
                       {20, RowTop(5) + kGroupGap, kPanelWidth - 40, 44}, 10, Tone::Muted);
     hint->setWordWrap(true);
 
-    m_buyBonds = ButtonWithTwin(*this, panel,
-                                {.stem = "Button3",
-                                 .text = "Buy",
-                                 .rect = {20, kButtonsTop, 140, 36},
-                                 .twinName = "BlindButton3",
-                                 .twinRect = {322, kButtonsTop - 6, 124, 22},
-                                 .small = true,
-                                 .twinText = "Buy back bonds"},
-                                [this] { buyBackBonds(); });
-    m_buyBonds->setAccessibleName("Buy back bonds");
-    m_sellBonds = ButtonWithTwin(*this, panel,
-                                 {.stem = "Button4",
-                                  .text = "Sell",
-                                  .rect = {170, kButtonsTop, 140, 36},
-                                  .twinName = "BlindButton4",
-                                  .twinRect = {322, kButtonsTop + 20, 124, 22},
-                                  .small = true,
-                                  .twinText = "Issue bonds"},
-                                 [this] { issueBonds(); });
-    m_sellBonds->setAccessibleName("Issue bonds");
+    std::tie(m_buyBonds, m_sellBonds) =
+        tradeButtons(panel, 3, "Buy back bonds", "Issue bonds", &TForm15::buyBackBonds,
+                     &TForm15::issueBonds);
 }
 
 void TForm15::prepare() {

@@ -1,6 +1,8 @@
 #pragma once
 // TForm15, the stock broker: one company's shares and bonds at a time, a block of its shares
 // bought or sold, or the own company's bonds issued or bought back; one such transaction a turn.
+#include <utility>
+
 #include "GameScreen.h"
 
 class QLabel;
@@ -32,6 +34,12 @@ class TForm15 : public GameScreen {
     void buildShares();
     void buildBonds();
     QLabel* row(QWidget* panel, int top, const QString& caption, const QString& name);
+    // Buttons `first` ("Buy") and `first` + 1 ("Sell") with their twins.
+    std::pair<ImageButton*, ImageButton*> tradeButtons(QWidget* panel, int first,
+                                                       const QString& buyTrade,
+                                                       const QString& sellTrade,
+                                                       void (TForm15::*buy)(),
+                                                       void (TForm15::*sell)());
 
     CompanySwitch* m_switch;
     PictureLabel* m_logo;
