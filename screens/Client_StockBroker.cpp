@@ -120,9 +120,8 @@ void TForm15::buildShares() {
     m_buyPrice = row(panel, RowTop(4) + kGroupGap, "Buy price per share:", "Label3");
     m_sellPrice = row(panel, RowTop(5) + kGroupGap, "Sell price per share:", "Label4");
 
-    std::tie(m_buyShares, m_sellShares) =
-        tradeButtons(panel, 1, "Buy shares", "Sell shares", &TForm15::buyShares,
-                     &TForm15::sellShares);
+    std::tie(m_buyShares, m_sellShares) = tradeButtons(panel, 1, "Buy shares", "Sell shares",
+                                                       &TForm15::buyShares, &TForm15::sellShares);
 }
 
 void TForm15::buildBonds() {
@@ -139,9 +138,8 @@ void TForm15::buildBonds() {
                       {20, RowTop(5) + kGroupGap, kPanelWidth - 40, 44}, 10, Tone::Muted);
     hint->setWordWrap(true);
 
-    std::tie(m_buyBonds, m_sellBonds) =
-        tradeButtons(panel, 3, "Buy back bonds", "Issue bonds", &TForm15::buyBackBonds,
-                     &TForm15::issueBonds);
+    std::tie(m_buyBonds, m_sellBonds) = tradeButtons(panel, 3, "Buy back bonds", "Issue bonds",
+                                                     &TForm15::buyBackBonds, &TForm15::issueBonds);
 }
 
 void TForm15::prepare() {

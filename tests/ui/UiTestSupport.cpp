@@ -45,8 +45,8 @@ UiSession::UiSession(uint64_t seed) : session(dir.path(), seed) {
 bool UiSession::startGame() {
     NewGameChoice choice;
     choice.name = "Night Owl TV";
-    return bool(StartNewGame(session.game(), session.catalogue(), session.settings(),
-                             session.rng(), choice, dir.path()));
+    return bool(StartNewGame(session.game(), session.catalogue(), session.settings(), session.rng(),
+                             choice, dir.path()));
 }
 
 UiSession::~UiSession() {
