@@ -12,6 +12,7 @@
 #include "Client_RegionalLicenses.h"
 #include "Client_SaveLoad.h"
 #include "Client_StartScreen.h"
+#include "Client_Statistics.h"
 #include "Client_StockBroker.h"
 #include "Client_Summary.h"
 #include "Client_TVProgramme.h"
@@ -208,6 +209,25 @@ QString ShareholderMidGame(GameWindows& windows, const ScreenshotRequest&) {
     return {};
 }
 
+// The statistics a few turns in on the given page (0 balance sheet, 1 income statement, 2
+// audience popularity), showing the player's own company or the first competitor in business.
+template <int kPage, bool kCompetitor>
+QString StatisticsMidGame(GameWindows& windows, const ScreenshotRequest&) {
+    PlayIntoMidGame(windows);
+    const GameState& gs = windows.session.game();
+    auto* statistics = windows.screen<ui::TForm17>();
+    statistics->prepare();
+    if (kCompetitor) {
+        int shown = 0;
+        for (int c = 1; c <= kChannels && shown == 0; ++c)
+            if (c != gs.PlayerChannel && InBusiness(gs, c)) shown = c;
+        if (shown == 0) return "no competitor is in business";
+        statistics->selectCompany(shown);
+    }
+    statistics->choosePage(kPage);
+    return {};
+}
+
 // The save slots as a player leaves them some turns in: two games kept at different turns, one
 // slot whose files were cut short, the rest empty. Written into the shot's own scratch directory.
 QString SavedSlots(GameWindows& windows, const ScreenshotRequest&) {
@@ -247,6 +267,13 @@ const std::vector<ScreenEntry>& Screens() {
         {"TForm13", Make<ui::TForm13>, 4, {{"mixnews", true, NewsChosen}}},
         {"TForm15", Make<ui::TForm15>, 0, {{"stockbroker", true, ShareholderMidGame}}},
         {"TForm16", Make<ui::TForm16>, 7, {{"licenses", true, LicencesMidGame}}},
+        {"TForm17",
+         Make<ui::TForm17>,
+         6,
+         {{"statistics", true, StatisticsMidGame<0, false>},
+          {"statistics-balance", true, StatisticsMidGame<0, true>},
+          {"statistics-income", true, StatisticsMidGame<1, false>},
+          {"statistics-audience", true, StatisticsMidGame<2, true>}}},
         {"TForm26", Make<ui::TForm26>, 0, {{"boosters", false, DeckBuilt}}},
         {"TForm14", Make<ui::TForm14>, 9, {{"saveload", true, SavedSlots}}},
     };

@@ -14,7 +14,8 @@ namespace {
 // listed twice, or under the wrong button, would open the wrong window or none.
 TEST(ScreenRegistryTest, EachPlanningButtonOpensItsOwnScreen) {
     const std::map<int, std::string> planning = {{1, "TForm8"},  {2, "TForm9"},  {3, "TForm10"},
-                                                 {4, "TForm13"}, {7, "TForm16"}, {9, "TForm14"}};
+                                                 {4, "TForm13"}, {6, "TForm17"}, {7, "TForm16"},
+                                                 {9, "TForm14"}};
     std::map<int, int> entries;
     UiSession ui;
     for (const app::ScreenEntry& entry : app::Screens()) {
