@@ -238,8 +238,7 @@ void TForm7::endTurnClicked() {
 }
 
 void TForm7::advancePhase() {
-    if (broadcasting())
-        return endOfDay();
+    if (broadcasting()) return endOfDay();
     session().tutorialHook(16);
     startBroadcasting();
 }

@@ -49,8 +49,8 @@ TForm28::TForm28(Session& session)
 
     m_panel = Panel(this, "TutorialMessage_Panel", {0, 0, kWidth, kFullHeight});
     Caption(m_panel, "TutorialMessage_Heading", "Tutorial", {16, 10, 200, 28}, 15);
-    m_text1 = Text(m_panel, "TutorialMessage_Text1", {}, {16, 44, kWidth - 32, 192}, 11,
-                   Tone::Soft);
+    m_text1 =
+        Text(m_panel, "TutorialMessage_Text1", {}, {16, 44, kWidth - 32, 192}, 11, Tone::Soft);
     m_text1->setWordWrap(true);
     m_text1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_text2 = Text(m_panel, "TutorialMessage_Text2", {}, {16, 240, kWidth - 32, 44}, 10,
@@ -64,16 +64,15 @@ TForm28::TForm28(Session& session)
             &ImageButton::clicked, this, &TForm28::cancelClicked);
 
     // Minimised, the window still says what to do next.
-    m_minimized =
-        Panel(this, "TutorialMessage_Panel_Minimized", {0, 0, kWidth, kMinimizedHeight});
+    m_minimized = Panel(this, "TutorialMessage_Panel_Minimized", {0, 0, kWidth, kMinimizedHeight});
     Caption(m_minimized, "TutorialMessage_MinimizedHeading", "Tutorial", {16, 6, 120, 26}, 13);
     m_minimizedText = Text(m_minimized, "TutorialMessage_MinimizedText", {},
                            {16, 34, kWidth - 32, 34}, 9, Tone::Highlight, true);
     m_minimizedText->setWordWrap(true);
     m_minimizedText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    connect(Button(session, m_minimized, "TutorialButton3", "Show",
-                   {(kWidth - 150) / 2, 72, 150, 36}),
-            &ImageButton::clicked, this, &TForm28::showFull);
+    connect(
+        Button(session, m_minimized, "TutorialButton3", "Show", {(kWidth - 150) / 2, 72, 150, 36}),
+        &ImageButton::clicked, this, &TForm28::showFull);
     m_minimized->hide();
 
     showStep(1);

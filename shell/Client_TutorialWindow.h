@@ -68,7 +68,6 @@ class TForm28 : public QWidget {
     void changeEvent(QEvent* event) override;
 
   private:
-
     Session& m_session;
     Tutorial m_tutorial;
     bool m_closedByProgram = false;
