@@ -12,6 +12,7 @@
 #include "Client_StartScreen.h"
 #include "Client_StockBroker.h"
 #include "Client_Summary.h"
+#include "Client_TutorialWindow.h"
 #include "Scenarios.h"
 #include "ScreenRegistry.h"
 #include "Session.h"
@@ -51,6 +52,8 @@ GameWindows::GameWindows(ui::Session& s)
       dialogs(std::make_unique<ui::WindowDialogs>(s, background)) {
     s.setDialogs(dialogs.get());
     s.setSounds(sounds.get());
+    tutorial = new ui::TForm28(s);
+    s.setTutorial(tutorial);
     for (const ScreenEntry& entry : Screens())
         screens.push_back(entry.make(s, background));
 
@@ -102,6 +105,8 @@ GameWindows::GameWindows(ui::Session& s)
 }
 
 GameWindows::~GameWindows() {
+    session.setTutorial(nullptr);
+    delete tutorial.data();
     session.setDialogs(nullptr);
     session.setSounds(nullptr);
     delete background;

@@ -1,6 +1,7 @@
 #pragma once
 // Every window of the game, created once at start-up and wired together: the screens of the
 // screen registry, in its order, and the windows that are not screens.
+#include <QPointer>
 #include <memory>
 #include <vector>
 
@@ -16,6 +17,7 @@ class TFbackground;
 class TForm1;
 class TForm6;
 class TForm25;
+class TForm28;
 class AudioSounds;
 class WindowDialogs;
 }  // namespace qvx::ui
@@ -40,6 +42,8 @@ struct GameWindows {
     std::unique_ptr<ui::AudioSounds> sounds;
     std::unique_ptr<ui::WindowDialogs> dialogs;
     std::vector<ui::GameScreen*> screens;  // one per entry of the screen registry
+    // Floats over the screen that is up, which then owns it.
+    QPointer<ui::TForm28> tutorial;
 };
 
 // The start screen's road through the new game screen and, for a Custom scenario, the custom

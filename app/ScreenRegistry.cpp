@@ -16,6 +16,7 @@
 #include "Client_StockBroker.h"
 #include "Client_Summary.h"
 #include "Client_TVProgramme.h"
+#include "Client_TutorialWindow.h"
 #include "DayClose.h"
 #include "GameWindows.h"
 #include "Licences.h"
@@ -58,6 +59,17 @@ ui::TForm7* OfficeOnAir(GameWindows& windows) {
     if (windows.session.game().GameInfo[Info::kPhase] != Info::kPhaseBroadcasting)
         office->startBroadcasting();
     return office;
+}
+
+// The office at the tutorial's first planning step, its window at the display's top right.
+QString OfficeWithTutorial(GameWindows& windows, const ScreenshotRequest&) {
+    windows.screen<ui::TForm7>()->prepareForPlanning();
+    ui::TForm28* tutorial = windows.tutorial;
+    tutorial->setLeft(1024 - tutorial->width());
+    tutorial->move(tutorial->left(), 0);
+    tutorial->begin();
+    tutorial->showStep(5);
+    return {};
 }
 
 QString OfficeBroadcasting(GameWindows& windows, const ScreenshotRequest& request) {
@@ -259,7 +271,9 @@ const std::vector<ScreenEntry>& Screens() {
         {"TForm7",
          Make<ui::TForm7>,
          0,
-         {{"office", true, OfficePlanning}, {"office-broadcast", true, OfficeBroadcasting}}},
+         {{"office", true, OfficePlanning},
+          {"office-broadcast", true, OfficeBroadcasting},
+          {"tutorial", true, OfficeWithTutorial}}},
         {"TForm12", Make<ui::TForm12>, 0, {{"summary", true, SummaryAfterTheDay}}},
         {"TForm8", Make<ui::TForm8>, 1, {{"tvprogramme", true, PlannedDay}}},
         {"TForm9", Make<ui::TForm9>, 2, {{"getmovies", true, MovieAgencyMidGame}}},

@@ -2,9 +2,12 @@
 
 #include <QCoreApplication>
 #include <QImage>
+#include <QPainter>
 #include <QPixmap>
 #include <QWidget>
+#include <algorithm>
 
+#include "Client_TutorialWindow.h"
 #include "GameWindows.h"
 #include "NewGame.h"
 #include "SaveGame.h"
@@ -14,9 +17,17 @@
 namespace qvx::app {
 namespace {
 
-QString Save(QWidget* screen, const QString& out) {
+// The tutorial window is a window of its own: when it is up over the screen it is drawn into
+// the picture where a 1024 x 768 display shows it, at the top edge.
+QString Save(QWidget* screen, const QString& out, QWidget* tutorial) {
     screen->show();
-    const QImage image = screen->grab().toImage();
+    QImage image = screen->grab().toImage();
+    if (tutorial && tutorial->isVisible() && !image.isNull()) {
+        const int left =
+            std::clamp(tutorial->x(), 0, std::max(0, image.width() - tutorial->width()));
+        QPainter painter(&image);
+        painter.drawPixmap(QPoint(left, 0), tutorial->grab());
+    }
     screen->hide();
     if (image.isNull()) return "the screen could not be drawn";
     if (!image.save(out, "PNG")) return "cannot write " + out;
@@ -67,13 +78,15 @@ QString Render(ui::Session& session, const ScreenshotRequest& request) {
     const Shot* shot = nullptr;
     const ScreenEntry* entry = FindShot(request.screen.toStdString(), &shot);
     GameWindows windows(session);
+    // A picture of a game under way has no tutorial over it; the tutorial's own shot starts it.
+    windows.tutorial->quit();
     if (shot->needsGame) {
         if (QString problem = PrepareGame(session, request.slot); !problem.isEmpty())
             return problem;
     }
     if (QString problem = shot->prepare(windows, request); !problem.isEmpty()) return problem;
     for (ui::GameScreen* screen : windows.screens)
-        if (screen->objectName() == entry->name) return Save(screen, request.out);
+        if (screen->objectName() == entry->name) return Save(screen, request.out, windows.tutorial);
     return QString("the screen %1 was not made").arg(entry->name);
 }
 

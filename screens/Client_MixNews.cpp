@@ -3,6 +3,7 @@
 #include <QFrame>
 
 #include "Act.h"
+#include "Client_TutorialWindow.h"
 #include "DragDrop.h"
 #include "NewsAgency.h"
 #include "NewsView.h"
@@ -163,11 +164,15 @@ void TForm13::selectNews(int offer, int position) {
 void TForm13::buyNewsSet() {
     session().sounds().PlayClick();
     GameState& gs = session().game();
+    // The purchase's dialogs come up where the tutorial window sits: it waits behind them.
+    TForm28* tutorial = session().tutorial();
+    if (tutorial) tutorial->hide();
     Act(session().dialogs(),
         {.check = [&gs] { return NewsAgencyMessage(CheckBuyNewsSet(gs)); },
          .question = [] { return BuyNewsSetQuestion(); },
          .apply = [&gs] { return NewsAgencyMessage(BuyNewsSet(gs)); }},
         [this] { redraw(); });
+    if (tutorial) tutorial->showOver(this);
 }
 
 void TForm13::close() {

@@ -8,6 +8,7 @@
 #include "Scenarios.h"
 #include "ScreenKit.h"
 #include "Session.h"
+#include "Tutorial.h"
 #include "Widgets.h"
 
 namespace qvx::ui {
@@ -143,11 +144,20 @@ NewGameChoice TForm6::choice() const {
 void TForm6::previousScenario() {
     m_scenario = StepCyclic(m_scenario, -1, kScenarios);
     showScenario();
+    scenarioBrowsed();
 }
 
 void TForm6::nextScenario() {
     m_scenario = StepCyclic(m_scenario, 1, kScenarios);
     showScenario();
+    scenarioBrowsed();
+}
+
+// Step 3 ends on reaching scenario 1 and step 2 on any browsing; asked in this order so that
+// one click never ends both.
+void TForm6::scenarioBrowsed() {
+    if (m_scenario == 1) session().tutorialHook(3);
+    session().tutorialHook(2);
 }
 
 void TForm6::previousLogo() {
@@ -170,6 +180,7 @@ void TForm6::confirm() {
         const QString title = kind == Kind::kExpert ? kExpertTitle : kTweakedTitle;
         if (!session().dialogs().Ask(title, kDifficultQuestion)) return;
     }
+    session().tutorialHook(kTutorialContinueStep);
     accept();
 }
 

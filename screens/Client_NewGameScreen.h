@@ -49,6 +49,7 @@ class TForm6 : public GameScreen {
                    const QRect& place, const QRect& blindPlace, void (TForm6::*handler)(),
                    bool small = true);
     void showScenario();
+    void scenarioBrowsed();
     void showLogo();
     void showDeck();
 

@@ -5,6 +5,7 @@
 #include <QListWidget>
 #include <QTimer>
 
+#include "Client_TutorialWindow.h"
 #include "DayClose.h"
 #include "DaySummary.h"
 #include "DialogService.h"
@@ -24,6 +25,22 @@ namespace {
 // The buttons whose screens arrive with other work; the others act on the office itself.
 bool OpensScreen(int button) {
     return button >= 1 && button <= kMainButtonCount && button != 5 && button != 8 && button != 10;
+}
+
+// The tutorial's step each planning screen's button ends, 0 for none.
+int TutorialStepOfButton(int button) {
+    switch (button) {
+        case 1:
+            return 14;
+        case 2:
+            return 5;
+        case 3:
+            return 8;
+        case 4:
+            return 11;
+        default:
+            return 0;
+    }
 }
 
 }  // namespace
@@ -164,6 +181,15 @@ void TForm7::updatePhaseLook() {
 }
 
 void TForm7::mainButtonClicked(int button) {
+    // The tutorial window steps aside while a button's dialogs and screens are up, and comes
+    // back on top of the office afterwards.
+    TForm28* tutorial = session().tutorial();
+    if (tutorial) tutorial->hide();
+    runMainButton(button);
+    if (tutorial && !m_closed) tutorial->showOver(this);
+}
+
+void TForm7::runMainButton(int button) {
     if (button == 5) return endTurnClicked();
     if (button == 10) return exitClicked();
     session().sounds().PlayClick();
@@ -179,6 +205,7 @@ void TForm7::mainButtonClicked(int button) {
     }
     if (button == 8) return showPhone();
     if (const auto& open = m_openers[static_cast<size_t>(button)]) {
+        if (const int step = TutorialStepOfButton(button)) session().tutorialHook(step);
         open();
         refreshOffice();
     }
@@ -211,10 +238,9 @@ void TForm7::endTurnClicked() {
 }
 
 void TForm7::advancePhase() {
-    if (broadcasting())
-        endOfDay();
-    else
-        startBroadcasting();
+    if (broadcasting()) return endOfDay();
+    session().tutorialHook(16);
+    startBroadcasting();
 }
 
 void TForm7::startBroadcasting() {
@@ -237,6 +263,7 @@ void TForm7::endOfDay() {
     GameState& gs = s.game();
     stopPlayback();
     s.sounds().StopCue();
+    s.tutorialHook(17);
     m_infoPopup->hide();
     m_groupPopup->hide();
     WatchOwnChannel(gs);
@@ -326,6 +353,8 @@ void TForm7::keyPressEvent(QKeyEvent* event) {
     // Escape belongs to the tutorial, never to closing the office.
     if (event->key() == Qt::Key_Escape) {
         event->accept();
+        if (TForm28* tutorial = session().tutorial(); tutorial && tutorial->active())
+            tutorial->askQuit();
         return;
     }
     m_groupPopup->hide();

@@ -124,6 +124,7 @@ class TForm7 : public GameScreen {
     void buildPhone();
     void buildCheats();
 
+    void runMainButton(int button);
     bool broadcasting();
     bool playerHasGame();
     void updateMainButtons();

@@ -3,6 +3,7 @@
 #include <QFrame>
 #include <QLineEdit>
 
+#include "Client_TutorialWindow.h"
 #include "DialogService.h"
 #include "ScreenKit.h"
 #include "Session.h"
@@ -189,6 +190,8 @@ void TForm14::loadFrom(int slot, const QString& which) {
         return;
     }
     m_loaded = true;
+    // A loaded game is the player's own: the tutorial's first turn does not fit it.
+    if (TForm28* tutorial = s.tutorial()) tutorial->gameLoaded();
     accept();
 }
 

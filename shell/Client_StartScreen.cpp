@@ -6,6 +6,7 @@
 #include <QProcess>
 #include <QTextBrowser>
 
+#include "Client_TutorialWindow.h"
 #include "DialogService.h"
 #include "ScreenKit.h"
 #include "Session.h"
@@ -86,40 +87,75 @@ void TForm3::startNewGame() {
         s.sounds().PlayClick();
         settings.SaveSlotNames[kRunningGameSlot] = kEmptySlotCaption;
     }
+    s.tutorialHook(1);
     NewGameChoice choice;
     GameState& gs = s.game();
     gs.CurrentGame = 1;
     ClearGame(gs);
-    if (!m_routes.chooseNewGame || !m_routes.chooseNewGame(choice)) return;
+    const bool chosen = m_routes.chooseNewGame && m_routes.chooseNewGame(choice);
+    // Back on the start screen, whatever the new game screen ended with.
+    if (!chosen) return tutorialBack();
 
     const GameStart started =
         StartNewGame(gs, s.catalogue(), settings, s.rng(), choice, s.dataDir());
     // A catalogue that cannot be read leaves the cleared game as it was: no office.
     if (started.outcome == StartOutcome::NotStarted) {
         s.dialogs().Inform("Error", QString::fromStdString(started.message()));
-        return;
+        return tutorialBack();
     }
     if (started.outcome == StartOutcome::StartedUnsaved)
         s.dialogs().Inform("Error", "The new game could not be saved: " +
                                         QString::fromStdString(started.message()));
     if (m_routes.runOffice) m_routes.runOffice();
+    tutorialBack();
 }
 
 void TForm3::continueGame() {
     if (!m_routes.continueGame) return;
+    tutorialAside();
     if (m_routes.continueGame() && m_routes.runOffice) m_routes.runOffice();
+    tutorialBack();
 }
 
 void TForm3::modifyDeck() {
-    if (m_routes.modifyDeck) m_routes.modifyDeck();
+    if (!m_routes.modifyDeck) return;
+    tutorialAside();
+    m_routes.modifyDeck();
+    tutorialBack();
 }
 
 void TForm3::showHighscores() {
-    if (m_routes.showHighscores) m_routes.showHighscores();
+    if (!m_routes.showHighscores) return;
+    tutorialAside();
+    m_routes.showHighscores();
+    tutorialBack();
+}
+
+void TForm3::tutorialAside() {
+    if (TForm28* tutorial = session().tutorial()) tutorial->closeByProgram();
+}
+
+void TForm3::tutorialBack() {
+    if (TForm28* tutorial = session().tutorial()) tutorial->restartOver(this);
+}
+
+void TForm3::reject() {
+    // The program is ending: the tutorial window must not outlive the start screen.
+    tutorialAside();
+    GameScreen::reject();
+}
+
+void TForm3::showEvent(QShowEvent* event) {
+    GameScreen::showEvent(event);
+    tutorialBack();
 }
 
 void TForm3::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape) return;
+    if (event->key() == Qt::Key_Escape) {
+        if (TForm28* tutorial = session().tutorial(); tutorial && tutorial->active())
+            tutorial->askQuit();
+        return;
+    }
     GameScreen::keyPressEvent(event);
 }
 

@@ -55,10 +55,17 @@ class TForm3 : public GameScreen {
   protected:
     // Escape belongs to the tutorial; it must not end the program behind the player's back.
     void keyPressEvent(QKeyEvent* event) override;
+    // Whenever the start screen is up again, the tutorial starts over at step 1.
+    void showEvent(QShowEvent* event) override;
+    // Exit game and the window's close command.
+    void reject() override;
 
   private:
     ImageButton* addButton(int number, const QString& text, int row, void (TForm3::*handler)(),
                            bool playsClick = true);
+    // The tutorial window makes way for a screen of the player's own, and comes back after.
+    void tutorialAside();
+    void tutorialBack();
 
     StartRoutes m_routes;
     QFrame* m_credits;

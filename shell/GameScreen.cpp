@@ -3,7 +3,9 @@
 #include <QApplication>
 #include <QScreen>
 
+#include "Client_TutorialWindow.h"
 #include "ScreenKit.h"
+#include "Session.h"
 #include "Widgets.h"
 
 namespace qvx::ui {
@@ -28,6 +30,11 @@ int GameScreen::run() {
     if (!screen) screen = QGuiApplication::primaryScreen();
     if (screen) move(screen->geometry().center() - rect().center());
     return exec();
+}
+
+void GameScreen::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (TForm28* tutorial = m_session.tutorial()) tutorial->screenBecameActive(this);
 }
 
 bool GameScreen::anotherModalIsOpen() const {

@@ -23,6 +23,8 @@ class GameScreen : public QDialog {
     int run();
 
   protected:
+    // The screens a first turn walks through bring the tutorial window up over them.
+    void showEvent(QShowEvent* event) override;
     // True while a modal window other than this screen is open: timer ticks wait for it.
     bool anotherModalIsOpen() const;
     PictureLabel* backgroundPicture() const { return m_background; }

@@ -1,5 +1,6 @@
 #include "Session.h"
 
+#include "Client_TutorialWindow.h"
 #include "DialogService.h"
 #include "Sounds.h"
 
@@ -23,6 +24,14 @@ void Session::setDialogs(DialogService* dialogs) {
 
 void Session::setSounds(Sounds* sounds) {
     m_sounds = sounds ? sounds : m_silentSounds.get();
+}
+
+void Session::setTutorial(TForm28* tutorial) {
+    m_tutorial = tutorial;
+    if (tutorial)
+        leaveTutorialStep = [tutorial](int step) { tutorial->leaveStep(step); };
+    else
+        leaveTutorialStep = nullptr;
 }
 
 void Session::setBlindMode(bool on) {

@@ -16,6 +16,7 @@ namespace qvx::ui {
 
 class DialogService;
 class Sounds;
+class TForm28;
 
 class Session : public QObject {
     Q_OBJECT
@@ -45,6 +46,10 @@ class Session : public QObject {
     void tutorialHook(int step) {
         if (leaveTutorialStep) leaveTutorialStep(step);
     }
+    // The tutorial window, or null in a session that runs without one (most window tests).
+    // Installing it makes the hooks real.
+    TForm28* tutorial() const { return m_tutorial; }
+    void setTutorial(TForm28* tutorial);
     bool musicEnabled = true;
     bool soundEffectsEnabled = true;
 
@@ -63,6 +68,7 @@ class Session : public QObject {
     DialogService* m_dialogs;
     Sounds* m_sounds;
     bool m_blindMode = false;
+    TForm28* m_tutorial = nullptr;
 };
 
 }  // namespace qvx::ui

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "Client_StartScreen.h"
+#include "Client_TutorialWindow.h"
 #include "DialogService.h"
 #include "Pictures.h"
 #include "Session.h"
@@ -36,7 +37,8 @@ void TFbackground::resizeEvent(QResizeEvent*) {
 }
 
 void TFbackground::Startup(QSize screen) {
-    const bool modeSet = m_displayMode.Set(this, RequestedDisplayMode(screen.width()), screen);
+    const QSize mode = RequestedDisplayMode(screen.width());
+    const bool modeSet = m_displayMode.Set(this, mode, screen);
     if (m_startScreen) m_startScreen->addVersionLine(kVersionLine);
     m_session.setBlindMode(false);
 
@@ -44,6 +46,13 @@ void TFbackground::Startup(QSize screen) {
     if (!loaded.repaired.empty()) std::fprintf(stderr, "%s\n", loaded.repaired.c_str());
     m_session.settings() = std::move(loaded.settings);
     m_session.settings().StartCounter += 1;
+
+    if (TForm28* tutorial = m_session.tutorial()) {
+        // At the display's top right once the game has its mode; at the left edge otherwise.
+        tutorial->setLeft(modeSet ? mode.width() - tutorial->width() : 0);
+        tutorial->move(tutorial->left(), 0);
+        tutorial->begin();
+    }
 
     m_session.sounds().StartTimers();
     m_session.musicEnabled = true;
