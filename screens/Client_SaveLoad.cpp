@@ -2,6 +2,7 @@
 
 #include <QFrame>
 #include <QLineEdit>
+#include <cstdio>
 
 #include "DialogService.h"
 #include "ScreenKit.h"
@@ -188,6 +189,8 @@ void TForm14::loadFrom(int slot, const QString& which) {
             showRow(n);
         return;
     }
+    // A missing or broken history file only empties the history charts.
+    if (!s.game().HistoryNote.empty()) std::fprintf(stderr, "%s\n", s.game().HistoryNote.c_str());
     m_loaded = true;
     accept();
 }

@@ -213,7 +213,16 @@ void ReadSlotHistory(int slot, const fs::path& dir, GameState& gs) {
     std::vector<uint8_t> bytes;
     Status s = ReadWholeFile(dir / name, bytes);
     if (s) s = DecodeHistory(name, bytes, gs.History);
-    if (!s) gs.HistoryNote = s.message() + "; the history starts empty";
+    // A history running past the slot's own turn belongs to some other game.
+    const int32_t turn = gs.GameInfo[Info::kTurn];
+    if (s && !gs.History.entries.empty() && gs.History.entries.back().turn > turn) {
+        s = Status::Fail(name + ": reaches turn " + std::to_string(gs.History.entries.back().turn) +
+                         ", after the slot's turn " + std::to_string(turn));
+    }
+    if (!s) {
+        gs.History = {};
+        gs.HistoryNote = s.message() + "; the history starts empty";
+    }
 }
 
 Status ReadSlotFiles(int slot, const fs::path& dir, std::unique_ptr<GameState>& out) {

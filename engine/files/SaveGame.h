@@ -43,7 +43,8 @@ Status WriteSlotFiles(const GameState& gs, int slot, const std::filesystem::path
 Status ReadSlotFiles(int slot, const std::filesystem::path& dir, std::unique_ptr<GameState>& out);
 
 std::string HistoryFileSuffix();  // ".hist"
-// Reads slot n's history file into gs.History (empty, with gs.HistoryNote, when unusable).
+// Reads slot n's history file into gs.History (empty, with gs.HistoryNote, when unusable or
+// when it reaches past gs's turn).
 void ReadSlotHistory(int slot, const std::filesystem::path& dir, GameState& gs);
 
 Status SaveRunningGame(const GameState& gs, const std::filesystem::path& dir);

@@ -43,6 +43,7 @@ GameHistory SampleHistory() {
 std::unique_ptr<GameState> GameWithHistory() {
     auto gs = std::make_unique<GameState>();
     test::FillGame(*gs, 4);
+    gs->GameInfo[Info::kTurn] = 3;
     gs->History = SampleHistory();
     return gs;
 }
@@ -125,6 +126,8 @@ TEST(HistoryFile, AMissingOrBrokenFileEmptiesOnlyTheHistory) {
         {"negative count", withByte(11, 0x80), false, "count -"},
         {"turns out of order", withByte(4 * (3 + 21), 1), false, "turn 1 after turn 1"},
         {"bad business flag", withByte(4 * 4, 7), false, "in business 7"},
+        {"past the slot's turn", withByte(4 * (3 + 2 * 21), 4), false,
+         "reaches turn 4, after the slot's turn 3"},
     };
     const auto saved = GameWithHistory();
     for (const Case& c : cases) {
@@ -153,6 +156,7 @@ TEST(HistoryFile, AFailedHistoryWriteLeavesTheWholePreviousSlot) {
     TempDir dir;
     auto first = std::make_unique<GameState>();
     test::FillGame(*first, 1);
+    first->GameInfo[Info::kTurn] = 1;
     first->History.entries = {Entry(1, 5)};
     ASSERT_TRUE(WriteSlotFiles(*first, 5, dir.path()));
     std::vector<std::vector<uint8_t>> before;
