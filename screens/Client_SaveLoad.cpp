@@ -2,6 +2,7 @@
 
 #include <QFrame>
 #include <QLineEdit>
+#include <cstdio>
 
 #include "Client_TutorialWindow.h"
 #include "DialogService.h"
@@ -189,6 +190,8 @@ void TForm14::loadFrom(int slot, const QString& which) {
             showRow(n);
         return;
     }
+    // A missing or broken history file only empties the history charts.
+    if (!s.game().HistoryNote.empty()) std::fprintf(stderr, "%s\n", s.game().HistoryNote.c_str());
     m_loaded = true;
     // A loaded game is the player's own: the tutorial's first turn does not fit it.
     if (TForm28* tutorial = s.tutorial()) tutorial->gameLoaded();

@@ -7,6 +7,7 @@
 
 #include "BinaryFile.h"
 #include "Formatting.h"
+#include "HistoryFile.h"
 #include "Scenarios.h"
 
 namespace qvx {
@@ -188,9 +189,40 @@ Status DecodeSlot(int slot, const std::vector<uint8_t>& ints, const std::vector<
 
 Status WriteSlotFiles(const GameState& gs, int slot, const fs::path& dir) {
     const SlotFileBytes files = EncodeSlot(gs, slot);
+    const std::vector<uint8_t> history = EncodeHistory(gs.History);
     const std::string stem = SlotFileStem(slot);
-    return WriteFilesAtomic(
-        {{dir / (stem + ".int"), &files.ints}, {dir / (stem + ".str"), &files.strs}});
+    // The history goes in the same group, so a slot and its history never disagree.
+    return WriteFilesAtomic({{dir / (stem + ".int"), &files.ints},
+                             {dir / (stem + ".str"), &files.strs},
+                             {dir / (stem + HistoryFileSuffix()), &history}});
+}
+
+std::string HistoryFileSuffix() {
+    return ".hist";
+}
+
+void ReadSlotHistory(int slot, const fs::path& dir, GameState& gs) {
+    const std::string name = SlotFileStem(slot) + HistoryFileSuffix();
+    gs.History = {};
+    gs.HistoryNote.clear();
+    std::error_code ec;
+    if (!fs::exists(dir / name, ec)) {
+        gs.HistoryNote = name + ": missing, the history starts empty";
+        return;
+    }
+    std::vector<uint8_t> bytes;
+    Status s = ReadWholeFile(dir / name, bytes);
+    if (s) s = DecodeHistory(name, bytes, gs.History);
+    // A history running past the slot's own turn belongs to some other game.
+    const int32_t turn = gs.GameInfo[Info::kTurn];
+    if (s && !gs.History.entries.empty() && gs.History.entries.back().turn > turn) {
+        s = Status::Fail(name + ": reaches turn " + std::to_string(gs.History.entries.back().turn) +
+                         ", after the slot's turn " + std::to_string(turn));
+    }
+    if (!s) {
+        gs.History = {};
+        gs.HistoryNote = s.message() + "; the history starts empty";
+    }
 }
 
 Status ReadSlotFiles(int slot, const fs::path& dir, std::unique_ptr<GameState>& out) {
@@ -200,7 +232,9 @@ Status ReadSlotFiles(int slot, const fs::path& dir, std::unique_ptr<GameState>& 
     if (Status s = ReadWholeFile(dir / (stem + ".int"), files.ints); !s) return s;
     if (Status s = CheckSize(stem + ".int", files.ints.size(), SlotIntBytes(slot)); !s) return s;
     if (Status s = ReadWholeFile(dir / (stem + ".str"), files.strs); !s) return s;
-    return DecodeSlot(slot, files.ints, files.strs, out);
+    if (Status s = DecodeSlot(slot, files.ints, files.strs, out); !s) return s;
+    ReadSlotHistory(slot, dir, *out);
+    return Status::Ok();
 }
 
 namespace {

@@ -33,11 +33,19 @@ SlotFileBytes EncodeSlot(const GameState& gs, int slot);
 Status DecodeSlot(int slot, const std::vector<uint8_t>& ints, const std::vector<uint8_t>& strs,
                   std::unique_ptr<GameState>& out);
 
-// Writes a slot's two files atomically (the previous save survives any failure).
+// Writes a slot's two files and its history file (".hist", see HistoryFile.h) as one atomic
+// group (the previous save survives any failure).
 Status WriteSlotFiles(const GameState& gs, int slot, const std::filesystem::path& dir);
 // Reads a slot into a fresh, cleared state. A file of the wrong size, or one whose ids point
-// outside the game's tables, is refused; the message says which file and why.
+// outside the game's tables, is refused; the message says which file and why. The history
+// file is read too; a missing or broken one leaves the history empty and says why in
+// HistoryNote, never failing the read.
 Status ReadSlotFiles(int slot, const std::filesystem::path& dir, std::unique_ptr<GameState>& out);
+
+std::string HistoryFileSuffix();  // ".hist"
+// Reads slot n's history file into gs.History (empty, with gs.HistoryNote, when unusable or
+// when it reaches past gs's turn).
+void ReadSlotHistory(int slot, const std::filesystem::path& dir, GameState& gs);
 
 Status SaveRunningGame(const GameState& gs, const std::filesystem::path& dir);
 // Reads slot 0 (with the running-game flag) into gs; on failure gs is untouched.

@@ -13,6 +13,7 @@
 #include "Scenarios.h"
 #include "Shares.h"
 #include "TextCodec.h"
+#include "TurnHistory.h"
 
 namespace qvx {
 
@@ -223,6 +224,8 @@ void NewGame(GameState& gs, const Catalogue& cat, const Boosters& boosters, Rng&
     for (int f = 7; f <= 10; ++f)
         gs.GameInfo[f] = 0;
     gs.GameInfo[Info::kCreated] = 1;
+    gs.History = {};
+    RecordTurnHistory(gs, cat);  // the starting line of every chart
 }
 
 GameStart StartNewGame(GameState& gs, Catalogue& cat, Settings& settings, Rng& rng,

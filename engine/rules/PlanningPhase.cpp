@@ -1,6 +1,7 @@
 #include "PlanningPhase.h"
 
 #include "SaveGame.h"
+#include "TurnHistory.h"
 
 namespace qvx {
 
@@ -51,6 +52,9 @@ DayLogs OpenPlanningPhase(GameState& gs, const Catalogue& cat, Settings& setting
     }
     gs.EndTurnBusy = false;
     ClearActionJournals(gs);
+    // Every path into a new turn (the office, quovix-sim, the soak) comes through here, and
+    // the 08:00 pm viewers of the day just broadcast are still in the plans.
+    RecordTurnHistory(gs, cat);
 
     DayLogs day;
     for (int c = 1; c <= kChannels; ++c) {

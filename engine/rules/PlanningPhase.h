@@ -20,7 +20,8 @@ struct DayLogs {
 
 // Advances turn and weekday, books the day's money and spot counters, cleans the plans (movies
 // leave, news and running series stay, finished contracts go), clears the news shows and the
-// action journals, and empties the logs, handing their lines to the caller. When the game is
+// action journals, records the turn's history entry, and empties the logs, handing their lines
+// to the caller. When the game is
 // over the running-game slot's caption becomes "Empty slot". Then the game is saved to
 // `autosaveSlot` (the office: slot 0; -1: not saved), so that a crash loses at most the turn
 // being planned.

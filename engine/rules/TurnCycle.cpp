@@ -12,6 +12,7 @@
 #include "Scenarios.h"
 #include "Shares.h"
 #include "SimulateDay.h"
+#include "TurnHistory.h"
 
 namespace qvx {
 
@@ -113,10 +114,13 @@ void CheckEndOfGame(GameState& gs, const Catalogue& cat, TurnOutcome& outcome) {
     outcome.final = FinalRanking(gs, cat);
 }
 
-void NextDayOrHoldBack(GameState& gs) {
+void NextDayOrHoldBack(GameState& gs, const Catalogue& cat) {
     if (gs.GameInfo[Info::kAutoPlayDays] > 0) {
         gs.GameInfo[Info::kTurn] += 1;
         gs.GameInfo[Info::kWeekday] = gs.GameInfo[Info::kWeekday] % 7 + 1;
+        // A day played on its own skips the planning phase but is a turn of the history all
+        // the same, so the charts keep one point per turn.
+        RecordTurnHistory(gs, cat);
         return;
     }
     // The playback counts money and spots up from their morning values; the day's results wait
@@ -152,7 +156,7 @@ void PlayOneDay(GameState& gs, const Catalogue& cat, const Boosters& boosters, R
     CheckEndOfGame(gs, cat, outcome);
     for (int c = 1; c <= kChannels; ++c)
         gs.Channel[c][Ch::kMoneyAfterDay] = gs.Channel[c][Ch::kMoney];
-    NextDayOrHoldBack(gs);
+    NextDayOrHoldBack(gs, cat);
     CountDownShutdowns(gs);
 }
 

@@ -26,6 +26,8 @@ void Zero(std::array<T, N>& table) {
 
 void ClearGame(GameState& gs) {
     Zero(gs.GameInfo);
+    gs.History = {};
+    gs.HistoryNote.clear();
     Zero(gs.Channel);
     Zero(gs.ChannelAccounts);
     Zero(gs.ChannelPendingIncome);

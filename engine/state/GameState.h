@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "GameHistory.h"
 #include "JournalKind.h"
 
 namespace qvx {
@@ -143,6 +144,12 @@ struct GameState {
     int32_t ClockMinute = 0;
     bool EndTurnBusy = false;
     int32_t RunningGameFlag = 0;  // 1 after a new game was started in this program run
+
+    // Not part of the slot's two files: it travels in the slot's companion .hist file.
+    GameHistory History;
+    // Why the last load found no usable .hist (empty when it read one); the caller says it once
+    // on stderr. A broken history only empties the charts, it never fails the load.
+    std::string HistoryNote;
 };
 
 // The player's advantage deck: five slots of card ids 1..20, 0 = empty.

@@ -198,7 +198,7 @@ inline std::vector<std::string> Differences(const GameState& a, const GameState&
     QVX_COMPARE(NewsOffersB); QVX_COMPARE(NewsShow); QVX_COMPARE(GameLog);
     QVX_COMPARE(ActionJournal); QVX_COMPARE(CurrentGame); QVX_COMPARE(PlayerChannel);
     QVX_COMPARE(ViewedChannel); QVX_COMPARE(ClockHour); QVX_COMPARE(ClockMinute);
-    QVX_COMPARE(EndTurnBusy); QVX_COMPARE(RunningGameFlag);
+    QVX_COMPARE(EndTurnBusy); QVX_COMPARE(RunningGameFlag); QVX_COMPARE(History);
     // clang-format on
     return out;
 }

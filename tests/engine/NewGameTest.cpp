@@ -524,8 +524,13 @@ TEST_F(StartNewGameTest, FailureChangesNothingAndSaysWhy) {
 TEST_F(StartNewGameTest, ReplacesTheOldGameAndSavesTheRunningGame) {
     WriteCatalogue(CatalogueSet::Standard, "Standard ");
     test::FillGame(*gs, 9);
+    gs->History.entries = {HistoryEntry{.turn = 30, .companies = {}}};
     settings.Deck = Deck({Card::kRich});
     ASSERT_TRUE(Start({.scenario = 8, .logo = 6, .name = "Night Owl TV", .custom = {}}));
+    // The old game's history goes; the new one starts with its first turn's figures.
+    ASSERT_EQ(gs->History.entries.size(), 1u);
+    EXPECT_EQ(gs->History.entries[0].turn, 1);
+    EXPECT_EQ(gs->History.entries[0].companies[2].funds, 4375);
 
     EXPECT_EQ(cat->MovieTitles[1], "Standard 1");
     EXPECT_EQ(gs->CurrentGame, 1);
@@ -557,6 +562,7 @@ TEST_F(StartNewGameTest, ReplacesTheOldGameAndSavesTheRunningGame) {
     EXPECT_EQ(loaded->RegionNames, gs->RegionNames);
     EXPECT_EQ(loaded->ChannelNames, gs->ChannelNames);
     EXPECT_EQ(loaded->AdOffers, gs->AdOffers);
+    EXPECT_EQ(loaded->History, gs->History);
 }
 
 // The start screen opens the office on a new game whose save failed, and says so; the outcome

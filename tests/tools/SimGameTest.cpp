@@ -70,6 +70,12 @@ TEST_F(SimGameTest, TurnsAndAutoPlayAdvanceTheCalendar) {
     EXPECT_TRUE(Has(played, "\"turn\":14"));
     EXPECT_TRUE(Has(played, "\"phase\":\"planning\""));
     EXPECT_TRUE(Has(played, "millions monthly TV station costs for West Coast paid."));
+    // The running game keeps its history beside the slot: turns 1..14, one entry each.
+    const std::string history = Read("QVX2_SAVEGAME_0.hist");
+    ASSERT_EQ(history.size(), (3u + 14u * 21u) * 4u);
+    EXPECT_EQ(history.substr(0, 4), "QVXH");
+    EXPECT_EQ(static_cast<uint8_t>(history[8]), 14);
+    EXPECT_EQ(static_cast<uint8_t>(history[4 * (3 + 13 * 21)]), 14);  // the last entry's turn
 
     // Another slot plays on its own, leaving the running game alone.
     Ok("resave --slot 0 --to 2");

@@ -84,6 +84,8 @@ struct LoadedGame {
 LoadedGame Load(int slot, const fs::path& dir) {
     LoadedGame game;
     Check(LoadGameFromSlot(*game.gs, *game.cat, slot, dir));
+    // An unusable history only empties the charts; the turn goes on and a fresh one is kept.
+    if (!game.gs->HistoryNote.empty()) std::cerr << "quovix-sim: " << game.gs->HistoryNote << "\n";
     return game;
 }
 
