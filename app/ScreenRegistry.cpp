@@ -92,12 +92,11 @@ QString SummaryAfterTheDay(GameWindows& windows, const ScreenshotRequest&) {
 // A game a few turns in, in its planning phase: every day so far planned by the stand-in for the
 // player and played as the office plays it, and the coming day planned too. The stand-in draws
 // from its own generator, so the game's own draws are those of a real game.
-void PlayIntoMidGame(GameWindows& windows) {
-    constexpr int kTurnsPlayed = 3;
+void PlayIntoMidGame(GameWindows& windows, int turnsPlayed = 3) {
     ui::Session& session = windows.session;
     GameState& gs = session.game();
     Rng planner(gs.GameInfo[Info::kTurn] + 7u);
-    for (int turn = 0; turn < kTurnsPlayed; ++turn) {
+    for (int turn = 0; turn < turnsPlayed; ++turn) {
         PlanPlayerDay(gs, session.catalogue(), planner);
         PlayTurn(gs, session.catalogue(), session.settings(), session.rng(), session.dataDir(), -1);
     }
@@ -222,10 +221,11 @@ QString ShareholderMidGame(GameWindows& windows, const ScreenshotRequest&) {
 }
 
 // The statistics a few turns in on the given page (0 balance sheet, 1 income statement, 2
-// audience popularity), showing the player's own company or the first competitor in business.
+// audience popularity, 3 history), showing the player's own company or the first competitor in
+// business. The history gets a year of turns, so that its lines have a course to show.
 template <int kPage, bool kCompetitor>
 QString StatisticsMidGame(GameWindows& windows, const ScreenshotRequest&) {
-    PlayIntoMidGame(windows);
+    PlayIntoMidGame(windows, kPage == 3 ? 12 : 3);
     const GameState& gs = windows.session.game();
     auto* statistics = windows.screen<ui::TForm17>();
     statistics->prepare();
@@ -287,7 +287,8 @@ const std::vector<ScreenEntry>& Screens() {
          {{"statistics", true, StatisticsMidGame<0, false>},
           {"statistics-balance", true, StatisticsMidGame<0, true>},
           {"statistics-income", true, StatisticsMidGame<1, false>},
-          {"statistics-audience", true, StatisticsMidGame<2, true>}}},
+          {"statistics-audience", true, StatisticsMidGame<2, true>},
+          {"statistics-history", true, StatisticsMidGame<3, false>}}},
         {"TForm26", Make<ui::TForm26>, 0, {{"boosters", false, DeckBuilt}}},
         {"TForm14", Make<ui::TForm14>, 9, {{"saveload", true, SavedSlots}}},
     };

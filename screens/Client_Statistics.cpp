@@ -4,6 +4,7 @@
 #include <QLabel>
 
 #include "CompanySwitch.h"
+#include "HistoryChart.h"
 #include "ScreenKit.h"
 #include "Session.h"
 #include "Sounds.h"
@@ -87,6 +88,8 @@ TForm17::TForm17(Session& session, QWidget* parent)
     addPage("Panel2", "Income statement", buildIncomePage(), [this](int c) { drawIncome(c); });
     addPage("Panel3", "Audience popularity", buildAudiencePage(),
             [this](int c) { drawAudience(c); });
+    addPage("Panel4", "History", buildHistoryPage(),
+            [this](int) { m_history->setFromGame(this->session().game()); });
 
     ButtonWithTwin(*this, this,
                    {.stem = "Button1",
@@ -147,6 +150,15 @@ QFrame* TForm17::buildAudiencePage() {
         quote->setWordWrap(true);
         m_quotes[static_cast<size_t>(g)] = quote;
     }
+    return page;
+}
+
+QFrame* TForm17::buildHistoryPage() {
+    QFrame* page = Panel(this, "HistoryPage", kPagePlace, PanelKind::Tabbed);
+    // Every company's line at once: the chart does not follow the switch.
+    m_history = new HistoryChart(page);
+    m_history->setObjectName("HistoryChart");
+    m_history->setGeometry(page->rect().adjusted(8, 8, -8, -8));
     return page;
 }
 

@@ -15,6 +15,7 @@ namespace qvx::ui {
 
 class BlindLabel;
 class CompanySwitch;
+class HistoryChart;
 class PictureLabel;
 
 class TForm17 : public GameScreen {
@@ -55,6 +56,7 @@ class TForm17 : public GameScreen {
     QFrame* buildBalancePage();
     QFrame* buildIncomePage();
     QFrame* buildAudiencePage();
+    QFrame* buildHistoryPage();
     void drawBalance(int company);
     void drawIncome(int company);
     void drawAudience(int company);
@@ -73,6 +75,7 @@ class TForm17 : public GameScreen {
     std::array<QLabel*, 5> m_population{};
     std::array<QLabel*, 5> m_quotes{};
     std::array<PictureLabel*, 5> m_faces{};
+    HistoryChart* m_history = nullptr;
 };
 
 }  // namespace qvx::ui
