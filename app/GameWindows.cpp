@@ -4,6 +4,8 @@
 
 #include "AudioSounds.h"
 #include "Client_CustomGame.h"
+#include "Client_GameOver.h"
+#include "Client_Highscore.h"
 #include "Client_LogIn.h"
 #include "Client_ManageBoosters.h"
 #include "Client_NewGameScreen.h"
@@ -80,6 +82,16 @@ GameWindows::GameWindows(ui::Session& s)
         broker->run();
     });
 
+    // The end of a game: its ranking, then the lists with the first one up, where a finished
+    // game enters; the office saves and closes after that.
+    auto* highscores = screen<ui::TForm21>();
+    office->setGameOverScreen([gameOver = screen<ui::TForm20>(), highscores] {
+        gameOver->prepare();
+        gameOver->run();
+        highscores->prepareAt(1);
+        highscores->run();
+    });
+
     auto* start = screen<ui::TForm3>();
     background->setStartScreen(start);
     ui::StartRoutes routes;
@@ -100,6 +112,10 @@ GameWindows::GameWindows(ui::Session& s)
         auto* deck = screen<ui::TForm26>();
         deck->prepare();
         deck->run();
+    };
+    routes.showHighscores = [highscores] {
+        highscores->prepare();
+        highscores->run();
     };
     start->setRoutes(std::move(routes));
 }

@@ -4,7 +4,9 @@
 #include "Boosters.h"
 #include "Client_CustomGame.h"
 #include "Client_GetAds.h"
+#include "Client_GameOver.h"
 #include "Client_GetMovies.h"
+#include "Client_Highscore.h"
 #include "Client_ManageBoosters.h"
 #include "Client_MixNews.h"
 #include "Client_NewGameScreen.h"
@@ -21,14 +23,17 @@
 #include "GameWindows.h"
 #include "Licences.h"
 #include "MovieAgency.h"
+#include "NewGame.h"
 #include "NewsAgency.h"
 #include "Office.h"
 #include "PlanningPhase.h"
 #include "SaveGame.h"
+#include "Scenarios.h"
 #include "Screenshot.h"
 #include "Session.h"
 #include "StandInPlanner.h"
 #include "StockBroker.h"
+#include "TurnCycle.h"
 
 namespace qvx::app {
 namespace {
@@ -261,6 +266,28 @@ QString SavedSlots(GameWindows& windows, const ScreenshotRequest&) {
     return {};
 }
 
+// A short game played to its end as the office plays it: a Tweaked game on the USA map, every
+// day planned by the stand-in, the last day closed. The game over screen then ranks it.
+QString FinishedGame(GameWindows& windows, const ScreenshotRequest&) {
+    ui::Session& session = windows.session;
+    GameState& gs = session.game();
+    NewGameChoice choice;
+    choice.scenario = ScenarioIndex(Kind::kTweaked, Map::kUsa);
+    choice.logo = 1;
+    choice.name = "Night Owl TV";
+    const GameStart started = StartNewGame(gs, session.catalogue(), session.settings(),
+                                           session.rng(), choice, session.dataDir());
+    if (!started.started()) return QString::fromStdString(started.message());
+    Rng planner(11);
+    for (int turn = 0; turn <= TurnLimit(gs) && gs.GameInfo[Info::kGameOver] != 1; ++turn) {
+        PlanPlayerDay(gs, session.catalogue(), planner);
+        PlayTurn(gs, session.catalogue(), session.settings(), session.rng(), session.dataDir(), -1);
+    }
+    if (gs.GameInfo[Info::kGameOver] != 1) return "the game did not reach its end";
+    windows.screen<ui::TForm20>()->prepare();
+    return {};
+}
+
 }  // namespace
 
 const std::vector<ScreenEntry>& Screens() {
@@ -291,6 +318,8 @@ const std::vector<ScreenEntry>& Screens() {
           {"statistics-history", true, StatisticsMidGame<3, false>}}},
         {"TForm26", Make<ui::TForm26>, 0, {{"boosters", false, DeckBuilt}}},
         {"TForm14", Make<ui::TForm14>, 9, {{"saveload", true, SavedSlots}}},
+        {"TForm20", Make<ui::TForm20>, 0, {{"gameover", true, FinishedGame}}},
+        {"TForm21", Make<ui::TForm21>, 0, {{"highscore", false, Prepared<ui::TForm21>}}},
     };
     return screens;
 }
