@@ -113,8 +113,9 @@ GameWindows::GameWindows(ui::Session& s)
         deck->prepare();
         deck->run();
     };
+    // The start screen opens the lists at the first scenario's, as the game over screen does.
     routes.showHighscores = [highscores] {
-        highscores->prepare();
+        highscores->prepareAt(1);
         highscores->run();
     };
     start->setRoutes(std::move(routes));
