@@ -55,8 +55,7 @@ TForm20::TForm20(Session& session, QWidget* parent)
     winner.logo->setScaledContents(true);
     m_winnerName = Text(ranking, "Label9", "", {160, 56, 288, 36}, 18, Tone::Plain, true);
     winner.value = Text(ranking, "Label3", "", {160, 100, 288, 32}, 16, Tone::Gain, true);
-    winner.colour = new BlindLabel(session, ranking, "BlindLabel1", "", {160, 144, 200, 22},
-                                   false);
+    winner.colour = new BlindLabel(session, ranking, "BlindLabel1", "", {160, 144, 200, 22}, false);
 
     auto* rule = new QFrame(ranking);
     rule->setObjectName("RankingRule");
@@ -67,8 +66,8 @@ TForm20::TForm20(Session& session, QWidget* parent)
         const RunnerNames& names = kRunners[p - 1];
         const int top = kRunnerTop + (p - 1) * kRunnerPitch - 60;
         PlaceView& place = m_places[static_cast<size_t>(p)];
-        Caption(ranking, QString("PlaceCaption%1").arg(p + 1), names.caption,
-                {16, top, 200, 26}, 13);
+        Caption(ranking, QString("PlaceCaption%1").arg(p + 1), names.caption, {16, top, 200, 26},
+                13);
         place.logo = Picture(ranking, QString("Image%1").arg(p + 2),
                              {16, top + 32, kRunnerLogo, kRunnerLogo}, {}, "Company logo");
         place.logo->setScaledContents(true);

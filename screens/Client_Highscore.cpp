@@ -142,7 +142,10 @@ void TForm21::resetHighscores() {
     Session& s = session();
     Act(s.dialogs(),
         {.check = nullptr,
-         .question = [] { return Dialog{kResetHighscoresTitle, kResetHighscoresText}; },
+         .question =
+             [] {
+                 return Dialog{kResetHighscoresTitle, kResetHighscoresText};
+             },
          .apply =
              [this, &s] {
                  ResetHighscores(m_table, s.rng());

@@ -26,9 +26,7 @@ struct GameOverTest : ::testing::Test {
     GameState& gs = ui.session.game();
 
     void SetUp() override { ASSERT_TRUE(ui.startGame()); }
-    int32_t Value(int c) {
-        return CompanyValue(gs, ui.session.catalogue(), c, ValueVariant::Full);
-    }
+    int32_t Value(int c) { return CompanyValue(gs, ui.session.catalogue(), c, ValueVariant::Full); }
     bool Hidden(const char* name) { return Child<QWidget>(&screen, name)->isHidden(); }
 };
 

@@ -90,8 +90,8 @@ TEST_F(HighscoreTest, ResetAsksAndOnlyYesReplacesTheListsOnDisk) {
 
     ui.dialogs.answers = {true};
     Click("Button3ActiveField");
-    EXPECT_EQ(ui.dialogs.Titles(), (std::vector<std::string>{"Reset highscores?",
-                                                             "Reset highscores?"}));
+    EXPECT_EQ(ui.dialogs.Titles(),
+              (std::vector<std::string>{"Reset highscores?", "Reset highscores?"}));
     EXPECT_NE(Bytes(intFile) + Bytes(strFile), before);
     // What is drawn is what is now on disk, on the same list.
     HighscoreTable onDisk;
