@@ -55,6 +55,7 @@ TForm7::TForm7(Session& session, QWidget* parent)
     m_timer2->setObjectName("Timer2");
     m_timer2->setInterval(kMoneyBlinkMs);
     connect(m_timer2, &QTimer::timeout, this, &TForm7::blinkTick);
+    connect(&session, &Session::keyInTutorialWindow, this, [this] { m_groupPopup->hide(); });
 
     buildTopBar();
     buildTv();

@@ -179,6 +179,10 @@ void TForm28::keyPressEvent(QKeyEvent* event) {
         askQuit();
         return;
     }
+    // Shift, Ctrl and Alt belong to the programme table's drag rule, not to the pop-up.
+    const int key = event->key();
+    if (key != Qt::Key_Shift && key != Qt::Key_Control && key != Qt::Key_Alt && key != Qt::Key_Meta)
+        emit m_session.keyInTutorialWindow();
     QWidget::keyPressEvent(event);
 }
 

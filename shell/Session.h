@@ -56,6 +56,9 @@ class Session : public QObject {
   signals:
     // Every blind-mode text twin that follows the switch listens to this.
     void blindModeChanged(bool on);
+    // A key other than Escape and the modifiers, typed while the tutorial window has the focus:
+    // the office's audience pop-up gives way to it.
+    void keyInTutorialWindow();
 
   private:
     std::filesystem::path m_dataDir;

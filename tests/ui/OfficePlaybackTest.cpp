@@ -223,6 +223,15 @@ TEST_F(OfficePlaybackTest, PauseHoldsThePlaybackThroughAHoverPopup) {
     EXPECT_TRUE(Visible("ControlButton6_Pressed"));
 }
 
+TEST_F(OfficePlaybackTest, AKeyTypedIntoTheTutorialWindowHidesTheAudiencePopup) {
+    PlantHour(2, movie, 0, kCrowd, kLiked);
+    office.playBackTo(3, 1);
+    office.faceEntered(2);
+    ASSERT_TRUE(Visible("Panel_AudiencePopup"));
+    emit ui.session.keyInTutorialWindow();
+    EXPECT_FALSE(Visible("Panel_AudiencePopup"));
+}
+
 TEST_F(OfficePlaybackTest, BlindModeTogglesPopupsByClickInsteadOfHover) {
     PlantHour(2, movie, 0, kCrowd, kLiked);
     office.playBackTo(3, 1);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QCloseEvent>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <map>
@@ -334,6 +335,15 @@ TEST_F(TutorialTest, EscapeInTheOfficeAsksTheQuitQuestion) {
     QTest::keyClick(office, Qt::Key_Escape);
     EXPECT_EQ(ui.dialogs.shown.size(), 1u);
     office->hide();
+}
+
+TEST_F(TutorialTest, KeysButTheModifiersTypedIntoTheWindowAreHandedOn) {
+    QSignalSpy keys(&ui.session, &ui::Session::keyInTutorialWindow);
+    for (const Qt::Key modifier : {Qt::Key_Shift, Qt::Key_Control, Qt::Key_Alt})
+        QTest::keyClick(tutorial, modifier);
+    EXPECT_EQ(keys.count(), 0);
+    QTest::keyClick(tutorial, Qt::Key_A);
+    EXPECT_EQ(keys.count(), 1);
 }
 
 TEST_F(TutorialTest, MinimizeAndShowChangeTheWindowsHeight) {
