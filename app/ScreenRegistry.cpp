@@ -70,8 +70,8 @@ ui::TForm7* OfficeOnAir(GameWindows& windows) {
 QString OfficeWithTutorial(GameWindows& windows, const ScreenshotRequest&) {
     windows.screen<ui::TForm7>()->prepareForPlanning();
     ui::TForm28* tutorial = windows.tutorial;
-    tutorial->setLeft(1024 - tutorial->width());
-    tutorial->move(tutorial->left(), 0);
+    tutorial->setHome({1024 - tutorial->width(), 0});
+    tutorial->move(tutorial->home());
     tutorial->begin();
     tutorial->showStep(5);
     return {};

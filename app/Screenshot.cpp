@@ -23,8 +23,9 @@ QString Save(QWidget* screen, const QString& out, QWidget* tutorial) {
     screen->show();
     QImage image = screen->grab().toImage();
     if (tutorial && tutorial->isVisible() && !image.isNull()) {
-        const int left =
-            std::clamp(tutorial->x(), 0, std::max(0, image.width() - tutorial->width()));
+        // In the screen's own pixels: at --scale the picture holds more pixels than that.
+        const int width = qRound(image.deviceIndependentSize().width());
+        const int left = std::clamp(tutorial->x(), 0, std::max(0, width - tutorial->width()));
         QPainter painter(&image);
         painter.drawPixmap(QPoint(left, 0), tutorial->grab());
     }

@@ -9,7 +9,9 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <vector>
 
+#include "DisplayMode.h"
 #include "GameWindows.h"
 #include "Look.h"
 #include "Pictures.h"
@@ -25,11 +27,13 @@ struct Options {
     bool screenshot = false;
     bool seeded = false;
     uint64_t seed = 0;
+    double scale = 0;  // 0: fill the screen
+    bool windowed = false;
 };
 
 [[noreturn]] void Usage(const char* problem) {
     std::fprintf(stderr,
-                 "quovix2: %s\nusage: quovix2 [--data-dir DIR] [--seed N]\n"
+                 "quovix2: %s\nusage: quovix2 [--data-dir DIR] [--seed N] [--scale F] [--window]\n"
                  "       quovix2 [--data-dir DIR] --screenshot SCREEN OUT.png [--slot K] "
                  "[--clock HH:MM]\n",
                  problem);
@@ -58,6 +62,11 @@ Options Parse(int argc, char** argv) {
             o.screenshot = true;
             o.shot.screen = next();
             o.shot.out = next();
+        } else if (!std::strcmp(a, "--scale")) {
+            o.scale = std::strtod(next(), nullptr);
+            if (!(o.scale >= 0.5 && o.scale <= 8)) Usage("the scale must be between 0.5 and 8");
+        } else if (!std::strcmp(a, "--window")) {
+            o.windowed = true;
         } else if (!std::strcmp(a, "--slot")) {
             o.shot.slot = std::atoi(next());
             if (o.shot.slot < 0 || o.shot.slot > 6) Usage("the slot must be 0..6");
@@ -72,6 +81,36 @@ Options Parse(int argc, char** argv) {
     return o;
 }
 
+void SetScaleFactor(double scale) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.6g", scale);
+    setenv("QT_SCALE_FACTOR", text, 1);
+}
+
+// Qt takes its scale once, when the application starts, so the screen is measured first by a
+// short-lived application of its own. Returns the canvas chosen for that screen, or an empty
+// size when the scale comes from elsewhere: --scale, the user's own Qt scale variables, or an
+// ordinary window, which shows the canvas at its pixel size.
+QSize ChooseScale(const Options& o, int argc, char** argv) {
+    if (o.scale > 0) {
+        SetScaleFactor(o.scale);
+        return {};
+    }
+    if (o.screenshot || o.windowed || std::getenv("QT_SCALE_FACTOR") ||
+        std::getenv("QT_SCREEN_SCALE_FACTORS"))
+        return {};
+    QSize screen;
+    {
+        QGuiApplication probe(argc, argv);
+        if (const QScreen* primary = QGuiApplication::primaryScreen()) screen = primary->size();
+    }
+    if (screen.isEmpty()) return {};
+    const qvx::ui::CanvasFit fit = qvx::ui::FitCanvas(screen);
+    if (!fit.fits) return {};
+    if (fit.scale != 1.0) SetScaleFactor(fit.scale);
+    return fit.canvas;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -81,7 +120,14 @@ int main(int argc, char** argv) {
     std::error_code ec;
     if (!std::filesystem::is_directory(options.dataDir, ec)) Usage("the data directory is missing");
 
+    // The probe gets copies: Qt takes its own arguments out of the list it is given.
+    std::vector<char*> probeArgs(argv, argv + argc);
+    int probeCount = argc;
+    const bool ownScale = !std::getenv("QT_SCALE_FACTOR");
+    const QSize canvas = ChooseScale(options, probeCount, probeArgs.data());
     QApplication app(argc, argv);
+    // Read by now; a browser opened for the manual must not inherit the game's scale.
+    if (ownScale) unsetenv("QT_SCALE_FACTOR");
     qvx::ui::ApplyLook();
     qvx::ui::Pictures::SetDirectory(options.dataDir);
     const uint64_t seed =
@@ -102,10 +148,11 @@ int main(int argc, char** argv) {
 
     qvx::ui::Session session(options.dataDir, seed);
     qvx::app::GameWindows windows(session);
+    windows.background->setWindowed(options.windowed);
     windows.background->show();
-    QTimer::singleShot(0, windows.background, [&windows] {
+    QTimer::singleShot(0, windows.background, [&windows, canvas] {
         const QScreen* screen = QGuiApplication::primaryScreen();
-        windows.background->Startup(screen ? screen->size() : QSize(1024, 768));
+        windows.background->Startup(screen ? screen->size() : QSize(1024, 768), canvas);
     });
     return app.exec();
 }

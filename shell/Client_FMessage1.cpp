@@ -41,6 +41,7 @@ void TFMessage1::showInFront(const QString& title, const QString& text) {
     setTexts(title, text);
     if (!isVisible()) {
         setModal(false);
+        move(CentreOnCanvas());
         show();
     }
     raise();

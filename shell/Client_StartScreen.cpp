@@ -18,7 +18,8 @@ namespace qvx::ui {
 
 TForm3::TForm3(Session& session, QWidget* parent)
     : GameScreen(session, parent, "TForm3", "QVX2_bg_start.jpg") {
-    auto* pitch = Text(this, "Label1", kPitchText, {60, 250, 520, 150}, 13);
+    // The background's title runs to y 170; the pitch keeps left of the buttons' blind twins.
+    auto* pitch = Text(this, "Label1", kPitchText, {60, 236, 390, 200}, 13);
     pitch->setWordWrap(true);
     pitch->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
@@ -34,7 +35,7 @@ TForm3::TForm3(Session& session, QWidget* parent)
 
     setRoutes({});  // no screen behind the routed buttons yet
     m_blindTopic = new BlindLabel(session, this, "BlindTopicLabel", "Blind compatibility mode: ON",
-                                  {60, 210, 300, 24});
+                                  {60, 200, 300, 24});
 
     m_credits = Panel(this, "Panel1", {108, 85, 560, 600});
     Caption(m_credits, "P1_Label1", "Credits", {24, 16, 300, 32}, 16);
@@ -52,7 +53,7 @@ TForm3::TForm3(Session& session, QWidget* parent)
 
 ImageButton* TForm3::addButton(int number, const QString& text, int row, void (TForm3::*handler)(),
                                bool playsClick) {
-    const QRect place(690, 200 + row * 56, 280, 44);
+    const QRect place(690, 210 + row * 56, 280, 44);
     // The blind twins are numbered after the credits panel's close label.
     ImageButton* button = ButtonWithTwin(*this, this,
                                          {.stem = QString("Button%1").arg(number),

@@ -107,7 +107,7 @@ void TForm28::screenBecameActive(GameScreen* screen) {
 void TForm28::restartOver(QWidget* startScreen) {
     if (!active()) return;
     showStep(1);
-    move(m_left, 0);
+    move(m_home);
     showOver(startScreen);
 }
 
@@ -160,7 +160,7 @@ void TForm28::showFull() {
 void TForm28::cancelClicked() {
     if (isVisible()) {
         m_closedByProgram = true;
-        move(m_left, 0);
+        move(m_home);
     }
     askQuit();
 }

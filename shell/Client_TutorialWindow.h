@@ -30,10 +30,10 @@ class TForm28 : public QWidget {
     int step() const { return m_tutorial.step(); }
     bool closedByProgram() const { return m_closedByProgram; }
 
-    // The left edge the window is placed at (the display's width minus the window's once the
-    // game has its display mode; 0 otherwise).
-    void setLeft(int left) { m_left = left; }
-    int left() const { return m_left; }
+    // Where the window is placed: the canvas's top right once the game has its display mode,
+    // the screen's top left otherwise.
+    void setHome(QPoint home) { m_home = home; }
+    QPoint home() const { return m_home; }
 
     // Start-up: the tutorial runs from step 1 at every launch.
     void begin();
@@ -71,7 +71,7 @@ class TForm28 : public QWidget {
     Session& m_session;
     Tutorial m_tutorial;
     bool m_closedByProgram = false;
-    int m_left = 0;
+    QPoint m_home;
     // The screen the window floats over: a modal screen blocks every window but its own, so
     // the window belongs to the screen that is up.
     QPointer<QWidget> m_over;

@@ -24,12 +24,16 @@ GameScreen::GameScreen(Session& session, QWidget* parent, const QString& objectN
 }
 
 int GameScreen::run() {
-    // Centred on the screen, where the full-screen background is: the background's own
-    // geometry may not have caught up with its full-screen request yet.
+    move(CentreOnCanvas());
+    return exec();
+}
+
+QPoint GameScreen::CentreOnCanvas() const {
+    const QRect canvas = m_session.canvasOnScreen();
+    if (!canvas.isEmpty()) return canvas.center() - rect().center();
     const QScreen* screen = parentWidget() ? parentWidget()->screen() : nullptr;
     if (!screen) screen = QGuiApplication::primaryScreen();
-    if (screen) move(screen->geometry().center() - rect().center());
-    return exec();
+    return screen ? screen->geometry().center() - rect().center() : pos();
 }
 
 void GameScreen::showEvent(QShowEvent* event) {

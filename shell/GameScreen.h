@@ -21,6 +21,8 @@ class GameScreen : public QDialog {
 
     // Shows the screen modally, centred on the canvas; returns the dialog's result.
     int run();
+    // Where the screen's top left goes so that it sits in the middle of the game's canvas.
+    QPoint CentreOnCanvas() const;
 
   protected:
     // The screens a first turn walks through bring the tutorial window up over them.

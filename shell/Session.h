@@ -3,6 +3,9 @@
 // settings file, the game's random generator and the switches that are not stored. Screens take
 // the session they work on; the program owns one, tests make their own.
 #include <QObject>
+#include <QPointer>
+#include <QRect>
+#include <QWidget>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -50,6 +53,17 @@ class Session : public QObject {
     // Installing it makes the hooks real.
     TForm28* tutorial() const { return m_tutorial; }
     void setTutorial(TForm28* tutorial);
+    // The game's canvas: a rectangle of the window that carries it (the background window).
+    // Every screen is centred on it; without one (most window tests) on the screen's centre.
+    void setCanvas(QWidget* host, QRect rect) {
+        m_canvasHost = host;
+        m_canvasRect = rect;
+    }
+    // The canvas in screen coordinates, or an empty rectangle when there is none.
+    QRect canvasOnScreen() const {
+        if (!m_canvasHost) return {};
+        return m_canvasRect.translated(m_canvasHost->geometry().topLeft());
+    }
     bool musicEnabled = true;
     bool soundEffectsEnabled = true;
 
@@ -72,6 +86,8 @@ class Session : public QObject {
     Sounds* m_sounds;
     bool m_blindMode = false;
     TForm28* m_tutorial = nullptr;
+    QPointer<QWidget> m_canvasHost;
+    QRect m_canvasRect;
 };
 
 }  // namespace qvx::ui

@@ -16,6 +16,17 @@
 
 namespace qvx::ui {
 
+namespace {
+
+// On a scaled canvas the pointer sits between the canvas's pixels: a release a fraction of a
+// pixel inside the right or bottom edge is still on the control, one at the edge is not.
+bool ReleasedInside(const QWidget* widget, const QMouseEvent* event) {
+    const QPointF at = event->position();
+    return at.x() >= 0 && at.y() >= 0 && at.x() < widget->width() && at.y() < widget->height();
+}
+
+}  // namespace
+
 PictureLabel::PictureLabel(QWidget* parent, const QString& objectName, const QRect& geometry)
     : QLabel(parent) {
     setObjectName(objectName);
@@ -31,7 +42,7 @@ void PictureLabel::setPicture(const QString& name) {
 }
 
 void PictureLabel::mouseReleaseEvent(QMouseEvent* event) {
-    if (!rect().contains(event->position().toPoint())) return;
+    if (!ReleasedInside(this, event)) return;
     if (event->button() == Qt::LeftButton) emit clicked();
     if (event->button() == Qt::RightButton) emit rightClicked();
 }
@@ -121,7 +132,7 @@ void ImageButton::mousePressEvent(QMouseEvent* event) {
 void ImageButton::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
     emit released();
-    if (!rect().contains(event->position().toPoint())) return;
+    if (!ReleasedInside(this, event)) return;
     if (m_playsClick) m_session.sounds().PlayClick();
     emit clicked();
 }
@@ -148,8 +159,7 @@ void BlindLabel::setText(const QString& text) {
 }
 
 void BlindLabel::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-        emit clicked();
+    if (event->button() == Qt::LeftButton && ReleasedInside(this, event)) emit clicked();
 }
 
 QLabel* MakeLabel(QWidget* parent, const QString& objectName, const QString& text,

@@ -26,19 +26,26 @@ TFbackground::TFbackground(Session& session)
     setPalette(black);
     setAutoFillBackground(true);
     m_picture = new PictureLabel(this, "Image1");
-    m_picture->setScaledContents(false);
-    m_picture->setAlignment(Qt::AlignCenter);
+    m_picture->hide();
 }
 
 void TFbackground::resizeEvent(QResizeEvent*) {
-    m_picture->setGeometry(rect());
-    const QPixmap& picture = Pictures::Get("QVX2_background.jpg");
-    m_picture->setPixmap(picture.scaled(size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    layOutCanvas();
 }
 
-void TFbackground::Startup(QSize screen) {
-    const QSize mode = RequestedDisplayMode(screen.width());
+void TFbackground::layOutCanvas() {
+    // Until start-up has chosen the canvas the window is plain black.
+    if (m_displayMode.canvas().isEmpty()) return;
+    m_picture->setGeometry(m_displayMode.canvasRect());
+    m_picture->setPicture("QVX2_background.jpg");
+    m_picture->show();
+}
+
+void TFbackground::Startup(QSize screen, QSize canvas) {
+    const QSize mode = canvas.isValid() ? canvas : RequestedDisplayMode(screen.width());
     const bool modeSet = m_displayMode.Set(this, mode, screen);
+    layOutCanvas();
+    m_session.setCanvas(this, m_displayMode.canvasRect());
     if (m_startScreen) m_startScreen->addVersionLine(kVersionLine);
     m_session.setBlindMode(false);
 
@@ -48,9 +55,11 @@ void TFbackground::Startup(QSize screen) {
     m_session.settings().StartCounter += 1;
 
     if (TForm28* tutorial = m_session.tutorial()) {
-        // At the display's top right once the game has its mode; at the left edge otherwise.
-        tutorial->setLeft(modeSet ? mode.width() - tutorial->width() : 0);
-        tutorial->move(tutorial->left(), 0);
+        // At the canvas's top right once the game has its mode; at the left edge otherwise.
+        const QRect onScreen = m_session.canvasOnScreen();
+        tutorial->setHome(modeSet ? QPoint(onScreen.right() + 1 - tutorial->width(), onScreen.top())
+                                  : QPoint(0, 0));
+        tutorial->move(tutorial->home());
         tutorial->begin();
     }
 

@@ -1,6 +1,7 @@
 #pragma once
-// TFbackground, the main window: full-screen, black, one large picture. It runs the program's
-// start-up and shutdown around the start screen.
+// TFbackground, the main window: full-screen and black, with one large picture, the dark frame
+// the screens stand on, filling the game's canvas. It runs the program's start-up and
+// shutdown around the start screen.
 #include <QWidget>
 
 #include "DisplayMode.h"
@@ -17,9 +18,13 @@ class TFbackground : public QWidget {
     explicit TFbackground(Session& session);
     void setStartScreen(TForm3* startScreen) { m_startScreen = startScreen; }
 
+    // In an ordinary window of the canvas's size instead of full-screen.
+    void setWindowed(bool windowed) { m_displayMode.setWindowed(windowed); }
+
     // Display mode, version line, settings and start counter, timers; then the start screen
-    // modally; then Shutdown. `screen` is the desktop's size.
-    void Startup(QSize screen);
+    // modally; then Shutdown. `screen` is the desktop's size in the logical pixels the game
+    // is laid out in; `canvas` the canvas chosen for it (by default the one the rules ask for).
+    void Startup(QSize screen, QSize canvas = {});
     // Settings written, display restored, window closed (the program ends).
     void Shutdown();
 
@@ -27,6 +32,8 @@ class TFbackground : public QWidget {
     void resizeEvent(QResizeEvent* event) override;
 
   private:
+    void layOutCanvas();
+
     Session& m_session;
     DisplayMode m_displayMode;
     TForm3* m_startScreen = nullptr;

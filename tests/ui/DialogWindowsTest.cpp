@@ -105,6 +105,53 @@ TEST(DisplayModeTest, RequestedModeFollowsTheDesktopWidth) {
     EXPECT_EQ(ui::RequestedDisplayMode(1920), QSize(1440, 900));
 }
 
+TEST(DisplayModeTest, TheCanvasIsScaledToTheLargestSizeTheScreenHolds) {
+    struct Case {
+        QSize screen, canvas;
+        double scale;
+        bool fits;
+    };
+    const Case cases[] = {
+        {{1024, 768}, {1024, 768}, 1.0, true},
+        {{1280, 800}, {1024, 768}, 800.0 / 768, true},  // the height decides
+        {{1366, 768}, {1024, 768}, 1.0, true},
+        {{1440, 900}, {1440, 900}, 1.0, true},
+        {{1600, 1000}, {1440, 900}, 1600.0 / 1440, true},  // between two sizes
+        {{1920, 1080}, {1440, 900}, 1.2, true},
+        {{1920, 1200}, {1440, 900}, 1920.0 / 1440, true},
+        {{2560, 1440}, {1440, 900}, 1.6, true},
+        {{3840, 2160}, {1440, 900}, 2.4, true},
+        // Wide enough for 1440 x 900 but too short: the small canvas, not a shrunk large one.
+        {{1440, 800}, {1024, 768}, 800.0 / 768, true},
+        {{800, 600}, {1024, 768}, 1.0, false},
+        {{1023, 768}, {1024, 768}, 1.0, false},
+    };
+    for (const Case& c : cases) {
+        const ui::CanvasFit fit = ui::FitCanvas(c.screen);
+        SCOPED_TRACE(QString("%1 x %2").arg(c.screen.width()).arg(c.screen.height()).toStdString());
+        EXPECT_EQ(fit.canvas, c.canvas);
+        EXPECT_DOUBLE_EQ(fit.scale, c.scale);
+        EXPECT_EQ(fit.fits, c.fits);
+        // What the scale makes of the screen always holds the canvas whole.
+        if (fit.fits) {
+            EXPECT_LE(fit.canvas.width() * fit.scale, c.screen.width() + 1e-9);
+            EXPECT_LE(fit.canvas.height() * fit.scale, c.screen.height() + 1e-9);
+        }
+    }
+}
+
+TEST(DisplayModeTest, TheCanvasSitsInTheMiddleOfTheScreen) {
+    // 1920 x 1080 at 1.2 is 1600 x 900 of the game's pixels: bars of 80 on either side.
+    EXPECT_EQ(ui::CenteredCanvas({1440, 900}, {1600, 900}), QRect(80, 0, 1440, 900));
+    EXPECT_EQ(ui::CenteredCanvas({1024, 768}, {1229, 768}), QRect(102, 0, 1024, 768));
+    ui::DisplayMode mode;
+    ASSERT_TRUE(mode.Set(nullptr, {1440, 900}, {1600, 900}));
+    EXPECT_EQ(mode.canvasRect(), QRect(80, 0, 1440, 900));
+    mode.setWindowed(true);
+    ASSERT_TRUE(mode.Set(nullptr, {1440, 900}, {1600, 900}));
+    EXPECT_EQ(mode.canvasRect(), QRect(0, 0, 1440, 900)) << "a window is the canvas itself";
+}
+
 TEST(DisplayModeTest, FailsOnlyBelowTheSmallestCanvasAndRestoresTheDesktop) {
     ui::DisplayMode mode;
     EXPECT_TRUE(mode.Set(nullptr, {1024, 768}, {1024, 768}));

@@ -43,7 +43,7 @@ struct TutorialTest : ::testing::Test {
         ui.session.setDialogs(&ui.dialogs);
         ui.session.setSounds(&ui.sounds);
         ASSERT_NE(tutorial, nullptr);
-        tutorial->setLeft(664);
+        tutorial->setHome({664, 0});
     }
     void TearDown() override {
         ui.session.setDialogs(nullptr);

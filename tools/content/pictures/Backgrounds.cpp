@@ -199,14 +199,39 @@ void Vignette(QPainter& p, const QSizeF& size) {
 
 }  // namespace
 
+// The frame the 1024 x 768 screens stand on, in the middle of a 1440 x 900 canvas: darker than
+// any screen and nearly empty, so that the screen in front reads as one lit panel. A soft
+// shadow and a faint rim of studio light mark where the screens sit.
 QImage DrawMainBackground(Rng& rng) {
     const QSize size(1440, 900);
-    QImage img = Studio(size, rng, 6);
+    const QRectF screen(208, 66, 1024, 768);
+    QImage img = Canvas(size.width(), size.height());
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
-    Camera(p, QPointF(170, 860), 1.3, true);
-    Camera(p, QPointF(1270, 860), 1.3, false);
-    Title(p, QRectF(320, 300, 800, 200), 150);
+    FillVertical(p, QRectF(QPointF(0, 0), size), QColor(0x07, 0x0e, 0x18),
+                 QColor(0x03, 0x06, 0x0b));
+    // A few far-off studio lights, too faint to compete with the screen.
+    for (int i = 0; i < 14; ++i) {
+        const QPointF at(rng.Random(size.width()), rng.Random(size.height()));
+        Glow(p, at, 30 + rng.Random(60), i % 3 == 0 ? Palette::kAmber : Palette::kBlue,
+             6 + rng.Random(6));
+    }
+    for (int step = 14; step >= 1; --step) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0, 0, 0, 14));
+        p.drawRoundedRect(screen.adjusted(-step * 2, -step * 2 + 6, step * 2, step * 2 + 6),
+                          step * 2, step * 2);
+    }
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(WithAlpha(Palette::kMist, 34), 1));
+    p.drawRect(screen.adjusted(-1.5, -1.5, 1.5, 1.5));
+    // The four channel colours as a quiet signature under the screen.
+    for (int c = 1; c <= 4; ++c) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(WithAlpha(ChannelColour(c), 90));
+        p.drawRoundedRect(
+            QRectF(screen.center().x() - 118 + (c - 1) * 60, screen.bottom() + 30, 52, 4), 2, 2);
+    }
     Vignette(p, size);
     return img;
 }
@@ -233,7 +258,8 @@ QImage DrawScreenBackground(std::string_view kind, Rng& rng) {
     if (kind == "start") {
         Camera(p, QPointF(120, 740), 1.0, true);
         Camera(p, QPointF(904, 740), 1.0, false);
-        Title(p, QRectF(212, 70, 600, 150), 112);
+        // The title stays above the menu column, which starts at y 210.
+        Title(p, QRectF(232, 40, 560, 130), 100);
     } else if (kind == "office") {
         Skyline(p, QRectF(612, 70, 360, 220), rng);
     } else if (kind == "summary") {
