@@ -2,6 +2,7 @@
 // one screen to a PNG for people and tests.
 #include <QApplication>
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTimer>
@@ -9,8 +10,10 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <memory>
 #include <vector>
 
+#include "Client_StartScreen.h"
 #include "DisplayMode.h"
 #include "GameWindows.h"
 #include "Look.h"
@@ -29,11 +32,13 @@ struct Options {
     uint64_t seed = 0;
     double scale = 0;  // 0: fill the screen
     bool windowed = false;
+    bool timeStartup = false;
 };
 
 [[noreturn]] void Usage(const char* problem) {
     std::fprintf(stderr,
-                 "quovix2: %s\nusage: quovix2 [--data-dir DIR] [--seed N] [--scale F] [--window]\n"
+                 "quovix2: %s\nusage: quovix2 [--data-dir DIR] [--seed N] [--scale F] [--window] "
+                 "[--time-startup]\n"
                  "       quovix2 [--data-dir DIR] --screenshot SCREEN OUT.png [--slot K] "
                  "[--clock HH:MM]\n",
                  problem);
@@ -67,6 +72,8 @@ Options Parse(int argc, char** argv) {
             if (!(o.scale >= 0.5 && o.scale <= 8)) Usage("the scale must be between 0.5 and 8");
         } else if (!std::strcmp(a, "--window")) {
             o.windowed = true;
+        } else if (!std::strcmp(a, "--time-startup")) {
+            o.timeStartup = true;
         } else if (!std::strcmp(a, "--slot")) {
             o.shot.slot = std::atoi(next());
             if (o.shot.slot < 0 || o.shot.slot > 6) Usage("the slot must be 0..6");
@@ -80,6 +87,34 @@ Options Parse(int argc, char** argv) {
     }
     return o;
 }
+
+// --time-startup: once the start screen has painted and the events queued behind that paint
+// have run, it takes clicks. Say how long that took since main began, then leave by "Exit
+// game" so that the run ends the way a player's does.
+class StartupTimer : public QObject {
+  public:
+    StartupTimer(const QElapsedTimer& clock, qvx::ui::TForm3* start)
+        : m_clock(clock), m_start(start) {
+        start->installEventFilter(this);
+    }
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint && !m_done) {
+            m_done = true;
+            QTimer::singleShot(0, m_start, [this] {
+                std::printf("start screen ready after %lld ms\n",
+                            static_cast<long long>(m_clock.elapsed()));
+                std::fflush(stdout);
+                m_start->exitGame();
+            });
+        }
+        return false;
+    }
+
+  private:
+    const QElapsedTimer& m_clock;
+    qvx::ui::TForm3* m_start;
+    bool m_done = false;
+};
 
 void SetScaleFactor(double scale) {
     char text[32];
@@ -114,6 +149,8 @@ QSize ChooseScale(const Options& o, int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    QElapsedTimer sinceLaunch;
+    sinceLaunch.start();
     const Options options = Parse(argc, argv);
     if (options.screenshot && !std::getenv("QT_QPA_PLATFORM"))
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
@@ -148,6 +185,9 @@ int main(int argc, char** argv) {
 
     qvx::ui::Session session(options.dataDir, seed);
     qvx::app::GameWindows windows(session);
+    std::unique_ptr<StartupTimer> timer;
+    if (options.timeStartup)
+        timer = std::make_unique<StartupTimer>(sinceLaunch, windows.screen<qvx::ui::TForm3>());
     windows.background->setWindowed(options.windowed);
     windows.background->show();
     QTimer::singleShot(0, windows.background, [&windows, canvas] {

@@ -38,7 +38,20 @@ void PictureLabel::setPicture(const QString& name) {
     if (name == m_picture) return;
     m_picture = name;
     setProperty("picture", name);
-    setPixmap(name.isEmpty() ? QPixmap() : Pictures::Get(name));
+    m_shown = false;
+    if (isVisible() || name.isEmpty()) showPicture();
+}
+
+void PictureLabel::showPicture() {
+    if (m_shown) return;
+    m_shown = true;
+    setPixmap(m_picture.isEmpty() ? QPixmap() : Pictures::Get(m_picture));
+}
+
+void PictureLabel::showEvent(QShowEvent* event) {
+    // Decoded when first seen: start-up builds every screen but shows only one.
+    showPicture();
+    QLabel::showEvent(event);
 }
 
 void PictureLabel::mouseReleaseEvent(QMouseEvent* event) {
@@ -60,11 +73,10 @@ void PictureLabel::leaveEvent(QEvent*) {
 ImageButton::ImageButton(Session& session, QWidget* parent, const QString& stem,
                          const QString& text, const QRect& geometry, const QString& picture,
                          const QString& hoverPicture)
-    : QLabel(parent), m_session(session) {
+    : QLabel(parent), m_session(session), m_picture(picture), m_hoverPicture(hoverPicture) {
     setObjectName(stem + "ActiveField");
     setGeometry(geometry);
     setScaledContents(true);
-    setPixmap(Pictures::Get(picture));
     setCursor(Qt::PointingHandCursor);
     // The pictures are JPEGs without transparency: the mask cuts their corners round, so the
     // screen behind shows through whatever it is.
@@ -76,7 +88,6 @@ ImageButton::ImageButton(Session& session, QWidget* parent, const QString& stem,
     m_over->setObjectName(stem + "Over");
     m_over->setGeometry(rect());
     m_over->setScaledContents(true);
-    m_over->setPixmap(Pictures::Get(hoverPicture));
     m_over->hide();
     m_over->setAttribute(Qt::WA_TransparentForMouseEvents);
     m_label = new QLabel(this);
@@ -116,6 +127,16 @@ void ImageButton::enterEvent(QEnterEvent*) {
 
 void ImageButton::leaveEvent(QEvent*) {
     m_over->hide();
+}
+
+void ImageButton::showEvent(QShowEvent* event) {
+    // Decoded when first seen, like every picture of a screen that is not up yet.
+    if (!m_picture.isEmpty()) {
+        setPixmap(Pictures::Get(m_picture));
+        m_over->setPixmap(Pictures::Get(m_hoverPicture));
+        m_picture.clear();
+    }
+    QLabel::showEvent(event);
 }
 
 void ImageButton::hideEvent(QHideEvent* event) {

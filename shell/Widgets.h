@@ -32,9 +32,13 @@ class PictureLabel : public QLabel {
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
   private:
+    void showPicture();
+
     QString m_picture;
+    bool m_shown = true;
 };
 
 // The game's button: an image ("<stem>ActiveField"), the text drawn on it ("<stem>Label") and a
@@ -64,12 +68,15 @@ class ImageButton : public QLabel {
     void changeEvent(QEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
     Session& m_session;
+    QString m_picture;  // until the button is first shown
+    QString m_hoverPicture;
     QLabel* m_over;
     QLabel* m_label;
     bool m_playsClick = true;
