@@ -54,6 +54,7 @@ GameWindows::GameWindows(ui::Session& s)
       dialogs(std::make_unique<ui::WindowDialogs>(s, background)) {
     s.setDialogs(dialogs.get());
     s.setSounds(sounds.get());
+    s.manualPath = [&s] { return ManualPath(s); };
     tutorial = new ui::TForm28(s);
     s.setTutorial(tutorial);
     for (const ScreenEntry& entry : Screens())
@@ -107,7 +108,6 @@ GameWindows::GameWindows(ui::Session& s)
         saveLoad->run();
         return saveLoad->loaded();
     };
-    routes.manualPath = [&s] { return ManualPath(s); };
     routes.modifyDeck = [this] {
         auto* deck = screen<ui::TForm26>();
         deck->prepare();

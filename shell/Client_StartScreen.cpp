@@ -1,9 +1,7 @@
 #include "Client_StartScreen.h"
 
-#include <QFileInfo>
 #include <QFrame>
 #include <QKeyEvent>
-#include <QProcess>
 #include <QTextBrowser>
 
 #include "Client_TutorialWindow.h"
@@ -204,26 +202,7 @@ void TForm3::hideCredits() {
 }
 
 void TForm3::visitWebsite() {
-    const QString path = m_routes.manualPath ? m_routes.manualPath() : QString();
-    const auto fail = [this] {
-        session().dialogs().Inform("Error",
-                                   "The game's manual could not be opened in your web browser.");
-    };
-    if (path.isEmpty() || !QFileInfo::exists(path)) return fail();
-    // xdg-open tells a missing browser only by its exit status, which QDesktopServices never
-    // reads: run it ourselves and answer when it ends, without holding up the start screen.
-    auto* opener = new QProcess(this);
-    connect(opener, &QProcess::finished, this,
-            [opener, fail](int code, QProcess::ExitStatus status) {
-                opener->deleteLater();
-                if (status != QProcess::NormalExit || code != 0) fail();
-            });
-    connect(opener, &QProcess::errorOccurred, this, [opener, fail](QProcess::ProcessError error) {
-        if (error != QProcess::FailedToStart) return;
-        opener->deleteLater();
-        fail();
-    });
-    opener->start("xdg-open", {path});
+    session().openManual(QString());
 }
 
 }  // namespace qvx::ui
