@@ -57,8 +57,10 @@ GameWindows::GameWindows(ui::Session& s)
     s.manualPath = [&s] { return ManualPath(s); };
     tutorial = new ui::TForm28(s);
     s.setTutorial(tutorial);
-    for (const ScreenEntry& entry : Screens())
+    for (const ScreenEntry& entry : Screens()) {
         screens.push_back(entry.make(s, background));
+        screens.back()->setManualSection(entry.manualSection);
+    }
 
     auto* office = screen<ui::TForm7>();
     for (size_t i = 0; i < screens.size(); ++i) {

@@ -41,10 +41,10 @@ TForm3::TForm3(Session& session, QWidget* parent)
     m_creditsText->setGeometry(24, 56, 512, 470);
     m_creditsText->setReadOnly(true);
     m_creditsText->setPlainText(kCreditsText);
-    ButtonWithTwin(
+    addPanelEscapeButton(ButtonWithTwin(
         *this, m_credits,
         {"P1_Button1", "Close", {205, 540, 150, 36}, "BlindButton4", {24, 546, 80, 22}, true},
-        [this] { hideCredits(); });
+        [this] { hideCredits(); }));
     m_credits->hide();
 }
 
@@ -149,9 +149,13 @@ void TForm3::showEvent(QShowEvent* event) {
 }
 
 void TForm3::keyPressEvent(QKeyEvent* event) {
+    // Escape never ends the program: it offers to quit the tutorial, or closes the credits.
     if (event->key() == Qt::Key_Escape) {
+        if (event->isAutoRepeat()) return;
         if (TForm28* tutorial = session().tutorial(); tutorial && tutorial->active())
             tutorial->askQuit();
+        else
+            pressEscapeButton();
         return;
     }
     GameScreen::keyPressEvent(event);

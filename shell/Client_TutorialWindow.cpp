@@ -1,6 +1,7 @@
 #include "Client_TutorialWindow.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -183,7 +184,22 @@ void TForm28::keyPressEvent(QKeyEvent* event) {
     const int key = event->key();
     if (key != Qt::Key_Shift && key != Qt::Key_Control && key != Qt::Key_Alt && key != Qt::Key_Meta)
         emit m_session.keyInTutorialWindow();
-    QWidget::keyPressEvent(event);
+    if (!passToScreen(event)) QWidget::keyPressEvent(event);
+}
+
+void TForm28::keyReleaseEvent(QKeyEvent* event) {
+    if (!passToScreen(event)) QWidget::keyReleaseEvent(event);
+}
+
+bool TForm28::passToScreen(QKeyEvent* event) {
+    // A click on the window gives it the keyboard; the game's keys (the office's shortcuts, F1,
+    // a dialog's Enter) still belong to the screen it floats over.
+    if (!m_over || !m_over->isVisible()) return false;
+    QKeyEvent copy(event->type(), event->key(), event->modifiers(), event->text(),
+                   event->isAutoRepeat(), static_cast<quint16>(event->count()));
+    QCoreApplication::sendEvent(m_over, &copy);
+    event->accept();
+    return true;
 }
 
 void TForm28::showEvent(QShowEvent* event) {
