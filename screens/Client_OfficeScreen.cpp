@@ -359,6 +359,7 @@ void TForm7::keyPressEvent(QKeyEvent* event) {
         return;
     }
     m_groupPopup->hide();
+    if (shortcutPressed(event)) return event->accept();
     GameScreen::keyPressEvent(event);
 }
 
