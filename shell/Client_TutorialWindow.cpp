@@ -177,7 +177,7 @@ void TForm28::closeEvent(QCloseEvent* event) {
 void TForm28::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape) {
         event->accept();
-        askQuit();
+        if (!event->isAutoRepeat()) askQuit();
         return;
     }
     // Shift, Ctrl and Alt belong to the programme table's drag rule, not to the pop-up.

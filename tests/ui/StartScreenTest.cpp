@@ -179,6 +179,12 @@ TEST_F(StartScreenTest, EscapeDoesNotEndTheProgram) {
     screen.show();
     QTest::keyClick(&screen, Qt::Key_Escape);
     EXPECT_TRUE(screen.isVisible());
+    // Without a tutorial to quit it closes the credits, and only them.
+    screen.showCredits();
+    QTest::keyClick(&screen, Qt::Key_Escape);
+    EXPECT_FALSE(Child<QWidget>(&screen, "Panel1")->isVisible());
+    EXPECT_TRUE(screen.isVisible());
+    EXPECT_EQ(ui.sounds.Count("click"), 1);
 }
 
 TEST_F(StartScreenTest, ButtonsWithoutAScreenBehindThemAreDisabled) {
