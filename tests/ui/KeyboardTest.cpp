@@ -277,6 +277,24 @@ TEST_F(WindowKeysTest, EscapeClosesAnOpenPanelBeforeItsScreen) {
     EXPECT_EQ(ui.sounds.Count("click"), 2);
 }
 
+// The player is typing a name or a caption: the field must pass Escape on to its screen.
+TEST_F(WindowKeysTest, EscapeInATextFieldStillLeavesTheScreen) {
+    for (const char* name : {"TForm6", "TForm14"}) {
+        ui::GameScreen* screen = Screen(name);
+        screen->prepare();
+        bool left = false;
+        QTimer::singleShot(0, screen, [&] {
+            auto* field = Child<QWidget>(screen, "Edit1");
+            field->setFocus();
+            QTest::keyClick(field, Qt::Key_Escape);
+            left = !screen->isVisible();
+            if (screen->isVisible()) screen->done(QDialog::Accepted);
+        });
+        EXPECT_EQ(screen->run(), QDialog::Rejected) << name;
+        EXPECT_TRUE(left) << name;
+    }
+}
+
 TEST_F(WindowKeysTest, TheQuestionTakesEnterAsYesAndEscapeAsNo) {
     ui::TFMessage2* question = windows.dialogs->question();
     const auto ask = [&](std::function<void()> keys) {
