@@ -54,10 +54,13 @@ GameWindows::GameWindows(ui::Session& s)
       dialogs(std::make_unique<ui::WindowDialogs>(s, background)) {
     s.setDialogs(dialogs.get());
     s.setSounds(sounds.get());
+    s.manualPath = [&s] { return ManualPath(s); };
     tutorial = new ui::TForm28(s);
     s.setTutorial(tutorial);
-    for (const ScreenEntry& entry : Screens())
+    for (const ScreenEntry& entry : Screens()) {
         screens.push_back(entry.make(s, background));
+        screens.back()->setManualSection(entry.manualSection);
+    }
 
     auto* office = screen<ui::TForm7>();
     for (size_t i = 0; i < screens.size(); ++i) {
@@ -107,7 +110,6 @@ GameWindows::GameWindows(ui::Session& s)
         saveLoad->run();
         return saveLoad->loaded();
     };
-    routes.manualPath = [&s] { return ManualPath(s); };
     routes.modifyDeck = [this] {
         auto* deck = screen<ui::TForm26>();
         deck->prepare();

@@ -34,6 +34,8 @@ struct ScreenEntry {
     ui::GameScreen* (*make)(ui::Session& session, QWidget* parent);
     // The office's main button (1..10) that prepares and runs the screen; 0 for none.
     int officeButton;
+    // The anchor of the manual's section on the screen (manual.html#anchor), which F1 opens.
+    const char* manualSection;
     std::vector<Shot> shots;
 };
 

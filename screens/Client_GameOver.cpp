@@ -80,13 +80,13 @@ TForm20::TForm20(Session& session, QWidget* parent)
                                       {96, top + 4, 200, 22}, false);
     }
 
-    ButtonWithTwin(*this, this,
-                   {.stem = "Button1",
-                    .text = "Continue",
-                    .rect = {764, 690, 220, 44},
-                    .twinName = "BlindButton1",
-                    .twinRect = {540, 700, 200, 24}},
-                   [this] { accept(); });
+    setEscapeButton(ButtonWithTwin(*this, this,
+                                   {.stem = "Button1",
+                                    .text = "Continue",
+                                    .rect = {764, 690, 220, 44},
+                                    .twinName = "BlindButton1",
+                                    .twinRect = {540, 700, 200, 24}},
+                                   [this] { accept(); }));
     // The texts for blind players stay hidden on this screen whatever the switch says; the
     // pictures and the button carry what a screen reader needs.
     if (auto* twin = findChild<BlindLabel*>("BlindButton1")) {

@@ -21,10 +21,6 @@ class TForm20 : public GameScreen {
     // does) and draws it.
     void prepare() override;
 
-  protected:
-    // Escape leaves as Continue does: the game is over either way.
-    void reject() override { accept(); }
-
   private:
     struct PlaceView {
         PictureLabel* logo = nullptr;

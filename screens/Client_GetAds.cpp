@@ -98,13 +98,13 @@ TForm10::TForm10(Session& session, QWidget* parent)
 
     m_panel = new ContractInfoPanel(*this, this, "Panel1", {322, 141});
     m_blindPanel = new ContractInfoPanel(*this, this, "BlindInfoPanel1", {322, 141}, true);
-    ButtonWithTwin(*this, this,
-                   {.stem = "Button1",
-                    .text = "Close",
-                    .rect = {402, 696, 260, 44},
-                    .twinName = "BlindButton4",
-                    .twinRect = {342, 650, 160, 24}},
-                   [this] { close(); });
+    setEscapeButton(ButtonWithTwin(*this, this,
+                                   {.stem = "Button1",
+                                    .text = "Close",
+                                    .rect = {402, 696, 260, 44},
+                                    .twinName = "BlindButton4",
+                                    .twinRect = {342, 650, 160, 24}},
+                                   [this] { close(); }));
 }
 
 TForm10::~TForm10() = default;

@@ -123,13 +123,13 @@ TForm9::TForm9(Session& session, QWidget* parent)
 
     m_panel = new MovieInfoPanel(*this, this, "Panel1", {346, 4});
     m_blindPanel = new MovieInfoPanel(*this, this, "BlindInfoPanel1", {346, 4}, true);
-    ButtonWithTwin(*this, this,
-                   {.stem = "Button1",
-                    .text = "Close",
-                    .rect = {426, 696, 260, 44},
-                    .twinName = "BlindButton4",
-                    .twinRect = {366, 650, 160, 24}},
-                   [this] { close(); });
+    setEscapeButton(ButtonWithTwin(*this, this,
+                                   {.stem = "Button1",
+                                    .text = "Close",
+                                    .rect = {426, 696, 260, 44},
+                                    .twinName = "BlindButton4",
+                                    .twinRect = {366, 650, 160, 24}},
+                                   [this] { close(); }));
 }
 
 TForm9::~TForm9() = default;

@@ -81,13 +81,13 @@ TForm21::TForm21(Session& session, QWidget* parent)
                     .twinName = "BlindButton3",
                     .twinRect = {480, kTwinTop, 260, 24}},
                    [this] { resetHighscores(); });
-    ButtonWithTwin(*this, this,
-                   {.stem = "Button4",
-                    .text = "Close",
-                    .rect = {764, kButtonTop, 220, 44},
-                    .twinName = "BlindButton4",
-                    .twinRect = {764, kTwinTop, 220, 24}},
-                   [this] { accept(); });
+    setEscapeButton(ButtonWithTwin(*this, this,
+                                   {.stem = "Button4",
+                                    .text = "Close",
+                                    .rect = {764, kButtonTop, 220, 44},
+                                    .twinName = "BlindButton4",
+                                    .twinRect = {764, kTwinTop, 220, 24}},
+                                   [this] { accept(); }));
 }
 
 void TForm21::load() {

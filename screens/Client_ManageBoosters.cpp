@@ -88,6 +88,8 @@ TForm26::TForm26(Session& session, QWidget* parent)
                                       .twinRect = {540, 706, 160, 24}},
                                      [this] { continueToStart(); });
     go->setObjectName("Button1Active");
+    // Escape and the window's close leave as Continue does, so the deck reaches disk.
+    setEscapeButton(go);
 }
 
 void TForm26::buildCards() {

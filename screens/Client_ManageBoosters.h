@@ -37,10 +37,6 @@ class TForm26 : public GameScreen {
 
     int chosenSlot() const { return m_chosenSlot; }
 
-  protected:
-    // Escape or the window's close leave the screen as Continue does, so the deck reaches disk.
-    void reject() override { continueToStart(); }
-
   private:
     struct Slot {
         QFrame* place = nullptr;  // the frame that is always there to drop on

@@ -54,13 +54,13 @@ TForm13::TForm13(Session& session, QWidget* parent)
                     .twinRect = {340, 700, 160, 24},
                     .playsClick = false},
                    [this] { buyNewsSet(); });
-    ButtonWithTwin(*this, this,
-                   {.stem = "Button2",
-                    .text = "Close",
-                    .rect = {704, 690, 280, 44},
-                    .twinName = "BlindButton5",
-                    .twinRect = {520, 700, 160, 24}},
-                   [this] { close(); });
+    setEscapeButton(ButtonWithTwin(*this, this,
+                                   {.stem = "Button2",
+                                    .text = "Close",
+                                    .rect = {704, 690, 280, 44},
+                                    .twinName = "BlindButton5",
+                                    .twinRect = {520, 700, 160, 24}},
+                                   [this] { close(); }));
 }
 
 TForm13::Card TForm13::makeCard(QWidget* parent, const QString& panel, const QString& picture,

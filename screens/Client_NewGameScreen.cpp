@@ -35,18 +35,18 @@ TForm6::TForm6(Session& session, QWidget* parent)
     prepare();
 }
 
-void TForm6::addButton(QWidget* parent, int number, const QString& text, const QString& blindText,
-                       const QRect& place, const QRect& blindPlace, void (TForm6::*handler)(),
-                       bool small) {
-    ButtonWithTwin(*this, parent,
-                   {.stem = QString("Button%1").arg(number),
-                    .text = text,
-                    .rect = place,
-                    .twinName = QString("BlindButton%1").arg(number),
-                    .twinRect = blindPlace,
-                    .small = small,
-                    .twinText = blindText},
-                   [this, handler] { (this->*handler)(); });
+ImageButton* TForm6::addButton(QWidget* parent, int number, const QString& text,
+                               const QString& blindText, const QRect& place,
+                               const QRect& blindPlace, void (TForm6::*handler)(), bool small) {
+    return ButtonWithTwin(*this, parent,
+                          {.stem = QString("Button%1").arg(number),
+                           .text = text,
+                           .rect = place,
+                           .twinName = QString("BlindButton%1").arg(number),
+                           .twinRect = blindPlace,
+                           .small = small,
+                           .twinText = blindText},
+                          [this, handler] { (this->*handler)(); });
 }
 
 void TForm6::buildScenarioPanel() {
@@ -114,8 +114,8 @@ void TForm6::buildNamePanel() {
 }
 
 void TForm6::buildBottomButtons() {
-    addButton(this, 10, "Back", "Back", {428, 690, 280, 44}, {20, 700, 180, 24}, &TForm6::back,
-              false);
+    setEscapeButton(addButton(this, 10, "Back", "Back", {428, 690, 280, 44}, {20, 700, 180, 24},
+                              &TForm6::back, false));
     addButton(this, 11, "Continue", "Continue", {724, 690, 280, 44}, {210, 700, 180, 24},
               &TForm6::confirm, false);
 }

@@ -45,9 +45,9 @@ class TForm6 : public GameScreen {
     void buildDeckColumn();
     void buildBottomButtons();
     // An image button with its blind twin, both running handler.
-    void addButton(QWidget* parent, int number, const QString& text, const QString& blindText,
-                   const QRect& place, const QRect& blindPlace, void (TForm6::*handler)(),
-                   bool small = true);
+    ImageButton* addButton(QWidget* parent, int number, const QString& text,
+                           const QString& blindText, const QRect& place, const QRect& blindPlace,
+                           void (TForm6::*handler)(), bool small = true);
     void showScenario();
     void scenarioBrowsed();
     void showLogo();

@@ -354,11 +354,14 @@ void TForm7::keyPressEvent(QKeyEvent* event) {
     // Escape belongs to the tutorial, never to closing the office.
     if (event->key() == Qt::Key_Escape) {
         event->accept();
+        // The Escape held from closing a screen repeats here: it must not ask to quit.
+        if (event->isAutoRepeat()) return;
         if (TForm28* tutorial = session().tutorial(); tutorial && tutorial->active())
             tutorial->askQuit();
         return;
     }
     m_groupPopup->hide();
+    if (shortcutPressed(event)) return event->accept();
     GameScreen::keyPressEvent(event);
 }
 

@@ -15,6 +15,7 @@
 #include "Ranking.h"
 
 class QFrame;
+class QKeyEvent;
 class QLabel;
 class QListWidget;
 class QTimer;
@@ -93,8 +94,13 @@ class TForm7 : public GameScreen {
     bool cuePlayed() const { return m_cuePlayed; }
     bool playbackPaused() const { return m_playbackPaused; }
 
+    // The key that stands for main button 1..10: "1".."9", "0".
+    static QString shortcutOf(int button);
+
   protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     // Escape and the window's close command come here: they ask like "Exit game".
     void reject() override;
@@ -123,6 +129,14 @@ class TForm7 : public GameScreen {
     void buildGroupPopup();
     void buildPhone();
     void buildCheats();
+
+    // The keyboard (Client_OfficeScreen_Keys.cpp): true for a key that is the office's.
+    void showShortcut(int button);
+    bool shortcutPressed(QKeyEvent* event);
+    bool shortcutReleased(QKeyEvent* event);
+    void togglePlayback();
+    void fastForwardKeyLost();
+    bool contactListKey(QObject* watched, QEvent* event);
 
     void runMainButton(int button);
     bool broadcasting();
@@ -160,6 +174,7 @@ class TForm7 : public GameScreen {
     bool m_playbackPaused = false;
     int m_groupPopupFace = 0;
     bool m_closed = false;
+    bool m_fastForwardKeyHeld = false;
 
     // Top bar.
     PictureLabel* m_cheatSpot = nullptr;

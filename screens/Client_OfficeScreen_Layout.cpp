@@ -155,6 +155,7 @@ void TForm7::buildMainButtons() {
         font.setPointSize(11);
         button->label()->setFont(font);
         m_buttons[k] = button;
+        showShortcut(k);
     }
 }
 
@@ -209,6 +210,7 @@ void TForm7::buildPhone() {
     m_contactList->setObjectName("ListBox1");
     m_contactList->setGeometry(16, 48, 288, 240);
     m_contactList->setAccessibleName("Contacts");
+    m_contactList->installEventFilter(this);
     m_contactList->setStyleSheet(
         "QListWidget { font-size: 13pt; }"
         "QListWidget::item { padding: 6px; }");

@@ -344,6 +344,7 @@ void TForm7::faceClicked(int face) {
 }
 
 bool TForm7::eventFilter(QObject* watched, QEvent* event) {
+    if (contactListKey(watched, event)) return true;
     const bool playImage = watched == m_play.action || watched == m_play.pressed;
     if (playImage && (event->type() == QEvent::MouseButtonPress ||
                       event->type() == QEvent::MouseButtonRelease)) {

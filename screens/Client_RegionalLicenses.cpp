@@ -65,13 +65,13 @@ TForm16::TForm16(Session& session, QWidget* parent)
     buildMap();
     buildLegend();
     buildPanel();
-    ButtonWithTwin(*this, this,
-                   {.stem = "Button1",
-                    .text = "Close",
-                    .rect = {862, 628, 150, 44},
-                    .twinName = "BlindButton4",
-                    .twinRect = {862, 594, 150, 26}},
-                   [this] { accept(); });
+    setEscapeButton(ButtonWithTwin(*this, this,
+                                   {.stem = "Button1",
+                                    .text = "Close",
+                                    .rect = {862, 628, 150, 44},
+                                    .twinName = "BlindButton4",
+                                    .twinRect = {862, 594, 150, 26}},
+                                   [this] { accept(); }));
 }
 
 void TForm16::buildMap() {
@@ -183,13 +183,13 @@ void TForm16::buildPanel() {
                     .twinName = "BlindButton2",
                     .twinRect = {buttonLeft, 500, inner, 24}},
                    [this] { cancelLicence(); });
-    ButtonWithTwin(*this, m_panel,
-                   {.stem = "ButtonP3",
-                    .text = "Close",
-                    .rect = {buttonLeft, 540, inner, 40},
-                    .twinName = "BlindButton3",
-                    .twinRect = {buttonLeft, 548, inner, 24}},
-                   [this] { hidePanel(); });
+    addPanelEscapeButton(ButtonWithTwin(*this, m_panel,
+                                        {.stem = "ButtonP3",
+                                         .text = "Close",
+                                         .rect = {buttonLeft, 540, inner, 40},
+                                         .twinName = "BlindButton3",
+                                         .twinRect = {buttonLeft, 548, inner, 24}},
+                                        [this] { hidePanel(); }));
     m_panel->hide();
 }
 

@@ -54,13 +54,13 @@ TForm14::TForm14(Session& session, QWidget* parent)
                                  .twinName = "BlindButton1",
                                  .twinRect = {400, 700, 200, 24}},
                                 [this] { continuePreviousGame(); });
-    ButtonWithTwin(*this, this,
-                   {.stem = "Button2",
-                    .text = "Back",
-                    .rect = {704, 690, 280, 44},
-                    .twinName = "BlindButton2",
-                    .twinRect = {620, 700, 70, 24}},
-                   [this] { reject(); });
+    setEscapeButton(ButtonWithTwin(*this, this,
+                                   {.stem = "Button2",
+                                    .text = "Back",
+                                    .rect = {704, 690, 280, 44},
+                                    .twinName = "BlindButton2",
+                                    .twinRect = {620, 700, 70, 24}},
+                                   [this] { reject(); }));
 }
 
 void TForm14::buildRow(int n) {

@@ -91,13 +91,13 @@ TForm17::TForm17(Session& session, QWidget* parent)
     addPage("Panel4", "History", buildHistoryPage(),
             [this](int) { m_history->setFromGame(this->session().game()); });
 
-    ButtonWithTwin(*this, this,
-                   {.stem = "Button1",
-                    .text = "Back",
-                    .rect = {704, 700, 280, 44},
-                    .twinName = "BlindButton1",
-                    .twinRect = {520, 710, 160, 24}},
-                   [this] { accept(); });
+    setEscapeButton(ButtonWithTwin(*this, this,
+                                   {.stem = "Button1",
+                                    .text = "Back",
+                                    .rect = {704, 700, 280, 44},
+                                    .twinName = "BlindButton1",
+                                    .twinRect = {520, 710, 160, 24}},
+                                   [this] { accept(); }));
     showOpenPage();
 }
 

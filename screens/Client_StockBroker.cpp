@@ -69,13 +69,13 @@ TForm15::TForm15(Session& session, QWidget* parent)
     buildShares();
     buildBonds();
 
-    ButtonWithTwin(*this, this,
-                   {.stem = "Button5",
-                    .text = "Close",
-                    .rect = {704, 700, 280, 44},
-                    .twinName = "BlindButton5",
-                    .twinRect = {520, 710, 160, 24}},
-                   [this] { accept(); });
+    setEscapeButton(ButtonWithTwin(*this, this,
+                                   {.stem = "Button5",
+                                    .text = "Close",
+                                    .rect = {704, 700, 280, 44},
+                                    .twinName = "BlindButton5",
+                                    .twinRect = {520, 710, 160, 24}},
+                                   [this] { accept(); }));
 }
 
 QLabel* TForm15::row(QWidget* panel, int top, const QString& caption, const QString& name) {

@@ -35,9 +35,9 @@ TForm12::TForm12(Session& session, QWidget* parent)
     buildLogPanel();
     buildTabs();
 
-    ButtonWithTwin(*this, this,
-                   {"Button1", "Close", {724, 690, 280, 44}, "BlindButton1", {40, 700, 180, 24}},
-                   [this] { accept(); });
+    setEscapeButton(ButtonWithTwin(
+        *this, this, {"Button1", "Close", {724, 690, 280, 44}, "BlindButton1", {40, 700, 180, 24}},
+        [this] { accept(); }));
     showInfo();
 }
 

@@ -158,13 +158,13 @@ void TForm8::buildButtons() {
                                   [this] { redo(); });
     m_undoButton->setToolTip("Take back the last change (Ctrl+Z)");
     m_redoButton->setToolTip("Make the change again (Ctrl+Shift+Z)");
-    ButtonWithTwin(*this, this,
-                   {.stem = "Button1",
-                    .text = "Close",
-                    .rect = {724, kButtonsTop, 280, 44},
-                    .twinName = "BlindButton4",
-                    .twinRect = {884, kTwinsTop + 4, 120, 22}},
-                   [this] { closeScreen(); });
+    setEscapeButton(ButtonWithTwin(*this, this,
+                                   {.stem = "Button1",
+                                    .text = "Close",
+                                    .rect = {724, kButtonsTop, 280, 44},
+                                    .twinName = "BlindButton4",
+                                    .twinRect = {884, kTwinsTop + 4, 120, 22}},
+                                   [this] { closeScreen(); }));
 }
 
 void TForm8::buildInfoPanels() {

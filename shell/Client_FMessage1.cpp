@@ -15,10 +15,13 @@ TFMessage1::TFMessage1(Session& session, QWidget* parent)
     m_text = MakeLabel(this, "Label2", "", {24, 58, 472, 150}, 11);
     m_text->setWordWrap(true);
     m_text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    ButtonWithTwin(
+    ImageButton* next = ButtonWithTwin(
         *this, this,
         {"Button1", "Continue", {185, 218, 150, 36}, "BlindButton1", {24, 226, 120, 22}, true},
         [this] { accept(); });
+    setDefaultButton(next);
+    setEscapeButton(next);
+    setManualSection(kDialogManualSection);
 }
 
 void TFMessage1::setTexts(const QString& title, const QString& text) {
@@ -34,12 +37,14 @@ void TFMessage1::showModal(const QString& title, const QString& text) {
     // the player: the message it now shows becomes modal in place.
     if (isVisible() && !isModal()) hide();
     if (isVisible()) return;  // already in its modal loop: never stack a second display
+    takeManualSectionFromScreenBeneath();
     run();
 }
 
 void TFMessage1::showInFront(const QString& title, const QString& text) {
     setTexts(title, text);
     if (!isVisible()) {
+        takeManualSectionFromScreenBeneath();
         setModal(false);
         move(CentreOnCanvas());
         show();

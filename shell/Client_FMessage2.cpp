@@ -11,12 +11,18 @@ TFMessage2::TFMessage2(Session& session, QWidget* parent)
     m_text = MakeLabel(this, "Label2", "", {24, 58, 472, 150}, 11);
     m_text->setWordWrap(true);
     m_text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    ButtonWithTwin(*this, this,
-                   {"Button1", "Yes", {95, 218, 150, 36}, "BlindButton1", {24, 190, 60, 22}, true},
-                   [this] { answer(1); });
-    ButtonWithTwin(*this, this,
-                   {"Button2", "No", {275, 218, 150, 36}, "BlindButton2", {436, 190, 60, 22}, true},
-                   [this] { answer(2); });
+    setDefaultButton(ButtonWithTwin(
+        *this, this,
+        {"Button1", "Yes", {95, 218, 150, 36}, "BlindButton1", {24, 190, 60, 22}, true},
+        [this] { answer(1); }));
+    // Escape is a No said with a key; the window's close command stays no answer at all.
+    setEscapeButton(
+        ButtonWithTwin(
+            *this, this,
+            {"Button2", "No", {275, 218, 150, 36}, "BlindButton2", {436, 190, 60, 22}, true},
+            [this] { answer(2); }),
+        false);
+    setManualSection(kDialogManualSection);
 }
 
 bool TFMessage2::ask(const QString& title, const QString& text) {
@@ -25,6 +31,7 @@ bool TFMessage2::ask(const QString& title, const QString& text) {
     m_text->setText(text);
     setAccessibleName(title);
     setAccessibleDescription(text);
+    takeManualSectionFromScreenBeneath();
     run();
     return m_answer == 1;
 }

@@ -1,9 +1,7 @@
 #include "Client_StartScreen.h"
 
-#include <QFileInfo>
 #include <QFrame>
 #include <QKeyEvent>
-#include <QProcess>
 #include <QTextBrowser>
 
 #include "Client_TutorialWindow.h"
@@ -44,10 +42,10 @@ TForm3::TForm3(Session& session, QWidget* parent)
     m_creditsText->setGeometry(24, 56, 512, 470);
     m_creditsText->setReadOnly(true);
     m_creditsText->setPlainText(kCreditsText);
-    ButtonWithTwin(
+    addPanelEscapeButton(ButtonWithTwin(
         *this, m_credits,
         {"P1_Button1", "Close", {205, 540, 150, 36}, "BlindButton4", {24, 546, 80, 22}, true},
-        [this] { hideCredits(); });
+        [this] { hideCredits(); }));
     m_credits->hide();
 }
 
@@ -152,9 +150,13 @@ void TForm3::showEvent(QShowEvent* event) {
 }
 
 void TForm3::keyPressEvent(QKeyEvent* event) {
+    // Escape never ends the program: it offers to quit the tutorial, or closes the credits.
     if (event->key() == Qt::Key_Escape) {
+        if (event->isAutoRepeat()) return;
         if (TForm28* tutorial = session().tutorial(); tutorial && tutorial->active())
             tutorial->askQuit();
+        else
+            pressEscapeButton();
         return;
     }
     GameScreen::keyPressEvent(event);
@@ -205,26 +207,7 @@ void TForm3::hideCredits() {
 }
 
 void TForm3::visitWebsite() {
-    const QString path = m_routes.manualPath ? m_routes.manualPath() : QString();
-    const auto fail = [this] {
-        session().dialogs().Inform("Error",
-                                   "The game's manual could not be opened in your web browser.");
-    };
-    if (path.isEmpty() || !QFileInfo::exists(path)) return fail();
-    // xdg-open tells a missing browser only by its exit status, which QDesktopServices never
-    // reads: run it ourselves and answer when it ends, without holding up the start screen.
-    auto* opener = new QProcess(this);
-    connect(opener, &QProcess::finished, this,
-            [opener, fail](int code, QProcess::ExitStatus status) {
-                opener->deleteLater();
-                if (status != QProcess::NormalExit || code != 0) fail();
-            });
-    connect(opener, &QProcess::errorOccurred, this, [opener, fail](QProcess::ProcessError error) {
-        if (error != QProcess::FailedToStart) return;
-        opener->deleteLater();
-        fail();
-    });
-    opener->start("xdg-open", {path});
+    session().openManual(QString());
 }
 
 }  // namespace qvx::ui

@@ -22,8 +22,6 @@ struct StartRoutes {
     std::function<bool(NewGameChoice&)> chooseNewGame;
     // The office, modal, for the running game.
     std::function<void()> runOffice;
-    // The manual's address; empty when none can be found.
-    std::function<QString()> manualPath;
     // The save/load screen, modal; true when it loaded a game (the office is then run).
     std::function<bool()> continueGame;
     // The advantage deck screen, modal.

@@ -1,6 +1,7 @@
 #include "Client_TutorialWindow.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -176,14 +177,29 @@ void TForm28::closeEvent(QCloseEvent* event) {
 void TForm28::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape) {
         event->accept();
-        askQuit();
+        if (!event->isAutoRepeat()) askQuit();
         return;
     }
     // Shift, Ctrl and Alt belong to the programme table's drag rule, not to the pop-up.
     const int key = event->key();
     if (key != Qt::Key_Shift && key != Qt::Key_Control && key != Qt::Key_Alt && key != Qt::Key_Meta)
         emit m_session.keyInTutorialWindow();
-    QWidget::keyPressEvent(event);
+    if (!passToScreen(event)) QWidget::keyPressEvent(event);
+}
+
+void TForm28::keyReleaseEvent(QKeyEvent* event) {
+    if (!passToScreen(event)) QWidget::keyReleaseEvent(event);
+}
+
+bool TForm28::passToScreen(QKeyEvent* event) {
+    // A click on the window gives it the keyboard; the game's keys (the office's shortcuts, F1,
+    // a dialog's Enter) still belong to the screen it floats over.
+    if (!m_over || !m_over->isVisible()) return false;
+    QKeyEvent copy(event->type(), event->key(), event->modifiers(), event->text(),
+                   event->isAutoRepeat(), static_cast<quint16>(event->count()));
+    QCoreApplication::sendEvent(m_over, &copy);
+    event->accept();
+    return true;
 }
 
 void TForm28::showEvent(QShowEvent* event) {

@@ -64,10 +64,14 @@ class TForm28 : public QWidget {
   protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
 
   private:
+    // Hands a key to the screen under the window; false when there is none.
+    bool passToScreen(QKeyEvent* event);
+
     Session& m_session;
     Tutorial m_tutorial;
     bool m_closedByProgram = false;

@@ -2,6 +2,7 @@
 
 #include <QLabel>
 
+#include "GameScreen.h"
 #include "ScreenKit.h"
 
 namespace qvx::ui {
@@ -35,12 +36,12 @@ void StartPanel(QFrame* panel, const QString& name, QPoint at, int height, QLabe
 
 // The blind panel's own "Close" sits under the panel's last line.
 int AddClose(GameScreen& screen, QFrame* panel, int height) {
-    ButtonWithTwin(screen, panel,
-                   {.stem = "InfoClose",
-                    .text = "Close",
-                    .rect = {kWidth - 134, height, 120, 32},
-                    .small = true},
-                   [panel] { panel->hide(); });
+    screen.addPanelEscapeButton(ButtonWithTwin(screen, panel,
+                                               {.stem = "InfoClose",
+                                                .text = "Close",
+                                                .rect = {kWidth - 134, height, 120, 32},
+                                                .small = true},
+                                               [panel] { panel->hide(); }));
     return height + 44;
 }
 

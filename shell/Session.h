@@ -5,6 +5,8 @@
 #include <QObject>
 #include <QPointer>
 #include <QRect>
+#include <QString>
+#include <QUrl>
 #include <QWidget>
 #include <filesystem>
 #include <functional>
@@ -20,6 +22,12 @@ namespace qvx::ui {
 class DialogService;
 class Sounds;
 class TForm28;
+
+inline constexpr const char* kManualNotOpened =
+    "The game's manual could not be opened in your web browser.";
+
+// The manual's address: file:///.../manual.html, with #section when one is given.
+QUrl ManualUrl(const QString& path, const QString& section);
 
 class Session : public QObject {
     Q_OBJECT
@@ -67,6 +75,15 @@ class Session : public QObject {
     bool musicEnabled = true;
     bool soundEffectsEnabled = true;
 
+    // Where the program found the manual (manual.html); empty when it has none.
+    std::function<QString()> manualPath;
+    // Hands an address to the desktop's browser; tests put a recorder here. The program's own
+    // tells the player when no browser took it.
+    std::function<void(const QUrl&)> openUrl;
+    // F1 and the start screen's "Visit our website": the manual at a section (an anchor of
+    // manual.html; empty for its top), or a message when there is no manual to open.
+    void openManual(const QString& section);
+
   signals:
     // Every blind-mode text twin that follows the switch listens to this.
     void blindModeChanged(bool on);
@@ -75,6 +92,8 @@ class Session : public QObject {
     void keyInTutorialWindow();
 
   private:
+    void openInBrowser(const QUrl& url);
+
     std::filesystem::path m_dataDir;
     std::unique_ptr<GameState> m_game;
     std::unique_ptr<Catalogue> m_catalogue;

@@ -154,8 +154,14 @@ void ImageButton::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
     emit released();
     if (!ReleasedInside(this, event)) return;
+    activate();
+}
+
+bool ImageButton::activate() {
+    if (!isEnabled() || !isVisibleTo(window())) return false;
     if (m_playsClick) m_session.sounds().PlayClick();
     emit clicked();
+    return true;
 }
 
 BlindLabel::BlindLabel(Session& session, QWidget* parent, const QString& objectName,

@@ -56,6 +56,9 @@ class ImageButton : public QLabel {
     QLabel* label() const { return m_label; }
     // Pressing and releasing both signal: Play fast-forwards while held.
     bool isHovered() const { return m_over->isVisible(); }
+    // What a click does (its sound, then clicked), for a key that stands for the button. A
+    // button the player could not click, disabled or hidden, does nothing: false.
+    bool activate();
 
   signals:
     void clicked();

@@ -46,9 +46,7 @@ TEST_F(StartScreenTest, AManualThatNoBrowserOpensIsReportedAsAnError) {
     std::filesystem::permissions(opener, std::filesystem::perms::owner_all);
     const QByteArray oldPath = qgetenv("PATH");
     qputenv("PATH", QByteArray::fromStdString(bin.path().string()) + ":" + oldPath);
-    ui::StartRoutes routes;
-    routes.manualPath = [&] { return QString::fromStdString(opener.string()); };
-    screen.setRoutes(routes);
+    ui.session.manualPath = [&] { return QString::fromStdString(opener.string()); };
     screen.visitWebsite();
     QTRY_COMPARE_WITH_TIMEOUT(ui.dialogs.shown.size(), size_t{1}, 10000);
     qputenv("PATH", oldPath);
@@ -181,6 +179,12 @@ TEST_F(StartScreenTest, EscapeDoesNotEndTheProgram) {
     screen.show();
     QTest::keyClick(&screen, Qt::Key_Escape);
     EXPECT_TRUE(screen.isVisible());
+    // Without a tutorial to quit it closes the credits, and only them.
+    screen.showCredits();
+    QTest::keyClick(&screen, Qt::Key_Escape);
+    EXPECT_FALSE(Child<QWidget>(&screen, "Panel1")->isVisible());
+    EXPECT_TRUE(screen.isVisible());
+    EXPECT_EQ(ui.sounds.Count("click"), 1);
 }
 
 TEST_F(StartScreenTest, ButtonsWithoutAScreenBehindThemAreDisabled) {
