@@ -1,5 +1,7 @@
-// quovix2: the game. Started in its data directory (or with --data-dir); --screenshot renders
-// one screen to a PNG for people and tests.
+// quovix2: the game. Installed, it finds its data beside its bin directory and keeps the player's
+// files in $XDG_DATA_HOME/quovix2; otherwise it is started in its data directory (or with
+// --data-dir). --screenshot renders one screen to a PNG for people and tests; --check proves an
+// installation without a window.
 #include <QApplication>
 #include <QDateTime>
 #include <QGuiApplication>
@@ -9,8 +11,12 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <iostream>
+#include <optional>
 
+#include "DataDirs.h"
 #include "GameWindows.h"
+#include "InstallCheck.h"
 #include "Look.h"
 #include "Pictures.h"
 #include "Screenshot.h"
@@ -20,9 +26,10 @@
 namespace {
 
 struct Options {
-    std::filesystem::path dataDir = ".";
+    std::optional<std::filesystem::path> dataDir;  // none: installed, or the current directory
     qvx::app::ScreenshotRequest shot;
     bool screenshot = false;
+    bool check = false;
     bool seeded = false;
     uint64_t seed = 0;
 };
@@ -30,6 +37,7 @@ struct Options {
 [[noreturn]] void Usage(const char* problem) {
     std::fprintf(stderr,
                  "quovix2: %s\nusage: quovix2 [--data-dir DIR] [--seed N]\n"
+                 "       quovix2 [--data-dir DIR] --check\n"
                  "       quovix2 [--data-dir DIR] --screenshot SCREEN OUT.png [--slot K] "
                  "[--clock HH:MM]\n",
                  problem);
@@ -58,6 +66,8 @@ Options Parse(int argc, char** argv) {
             o.screenshot = true;
             o.shot.screen = next();
             o.shot.out = next();
+        } else if (!std::strcmp(a, "--check")) {
+            o.check = true;
         } else if (!std::strcmp(a, "--slot")) {
             o.shot.slot = std::atoi(next());
             if (o.shot.slot < 0 || o.shot.slot > 6) Usage("the slot must be 0..6");
@@ -79,11 +89,22 @@ int main(int argc, char** argv) {
     if (options.screenshot && !std::getenv("QT_QPA_PLATFORM"))
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
     std::error_code ec;
-    if (!std::filesystem::is_directory(options.dataDir, ec)) Usage("the data directory is missing");
+    if (options.dataDir && !std::filesystem::is_directory(*options.dataDir, ec))
+        Usage("the data directory is missing");
+    std::string where;
+    const qvx::GameDirs dirs = qvx::app::ChooseGameDirs(options.dataDir, argv[0], where);
+    if (!where.empty()) {
+        std::fprintf(stderr, "quovix2: %s\n", where.c_str());
+        return 1;
+    }
+    if (options.check)
+        return qvx::app::RunInstallCheck(
+            dirs, options.seeded ? options.seed : uint64_t(QDateTime::currentMSecsSinceEpoch()),
+            std::cout, std::cerr);
 
     QApplication app(argc, argv);
     qvx::ui::ApplyLook();
-    qvx::ui::Pictures::SetDirectory(options.dataDir);
+    qvx::ui::Pictures::SetDirectory(dirs.content);
     const uint64_t seed =
         options.seeded ? options.seed : static_cast<uint64_t>(QDateTime::currentMSecsSinceEpoch());
 
@@ -92,7 +113,7 @@ int main(int argc, char** argv) {
             std::printf("%s\n", qPrintable(qvx::app::ScreenshotNames().join("\n")));
             return 0;
         }
-        const QString problem = qvx::app::TakeScreenshot(options.dataDir, seed, options.shot);
+        const QString problem = qvx::app::TakeScreenshot(dirs, seed, options.shot);
         if (!problem.isEmpty()) {
             std::fprintf(stderr, "quovix2: %s\n", qPrintable(problem));
             return 1;
@@ -100,7 +121,7 @@ int main(int argc, char** argv) {
         return 0;
     }
 
-    qvx::ui::Session session(options.dataDir, seed);
+    qvx::ui::Session session(dirs, seed);
     qvx::app::GameWindows windows(session);
     windows.background->show();
     QTimer::singleShot(0, windows.background, [&windows] {
