@@ -26,7 +26,7 @@ namespace {
 
 // The manual ships in the data directory; a build run from the source tree finds it there.
 QString ManualPath(const ui::Session& session) {
-    const QString beside = QString::fromStdString((session.dataDir() / "manual.html").string());
+    const QString beside = QString::fromStdString((session.contentDir() / "manual.html").string());
     if (QFileInfo::exists(beside)) return QFileInfo(beside).absoluteFilePath();
     const QString source = QStringLiteral(QVX_SOURCE_DIR "/docs/manual.html");
     return QFileInfo::exists(source) ? source : QString();

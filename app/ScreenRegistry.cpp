@@ -88,7 +88,7 @@ QString SummaryAfterTheDay(GameWindows& windows, const ScreenshotRequest&) {
     ui::Session& session = windows.session;
     GameState& gs = session.game();
     DayLogs day =
-        OpenPlanningPhase(gs, session.catalogue(), session.settings(), session.dataDir(), -1);
+        OpenPlanningPhase(gs, session.catalogue(), session.settings(), session.userDir(), -1);
     RestoreDayLogs(gs, day);
     windows.screen<ui::TForm12>()->redraw(gs.PlayerChannel);
     return {};
@@ -103,7 +103,7 @@ void PlayIntoMidGame(GameWindows& windows, int turnsPlayed = 3) {
     Rng planner(gs.GameInfo[Info::kTurn] + 7u);
     for (int turn = 0; turn < turnsPlayed; ++turn) {
         PlanPlayerDay(gs, session.catalogue(), planner);
-        PlayTurn(gs, session.catalogue(), session.settings(), session.rng(), session.dataDir(), -1);
+        PlayTurn(gs, session.catalogue(), session.settings(), session.rng(), session.userDir(), -1);
     }
     PlanPlayerDay(gs, session.catalogue(), planner);
 }
@@ -216,7 +216,7 @@ QString ShareholderMidGame(GameWindows& windows, const ScreenshotRequest&) {
     for (int turn = 0; turn < kTurnsPlayed; ++turn) {
         PlanPlayerDay(gs, session.catalogue(), planner);
         if (turn < kTurnsBuying) BuyShares(gs, player, target);
-        PlayTurn(gs, session.catalogue(), session.settings(), session.rng(), session.dataDir(), -1);
+        PlayTurn(gs, session.catalogue(), session.settings(), session.rng(), session.userDir(), -1);
     }
     PlanPlayerDay(gs, session.catalogue(), planner);
     auto* broker = windows.screen<ui::TForm15>();
@@ -252,7 +252,7 @@ QString SavedSlots(GameWindows& windows, const ScreenshotRequest&) {
     GameState& gs = session.game();
     Settings& settings = session.settings();
     const auto keep = [&](int slot, const char* caption) {
-        const Status saved = SaveSlot(gs, settings, slot, session.dataDir());
+        const Status saved = SaveSlot(gs, settings, slot, session.userDir());
         settings.SaveSlotNames[static_cast<size_t>(slot)] = caption;
         return saved ? QString() : QString::fromStdString(saved.message());
     };
@@ -261,7 +261,7 @@ QString SavedSlots(GameWindows& windows, const ScreenshotRequest&) {
     if (QString problem = keep(3, "Week two \u2013 news on every hour"); !problem.isEmpty())
         return problem;
     if (QString problem = keep(5, "Old backup"); !problem.isEmpty()) return problem;
-    std::filesystem::resize_file(session.dataDir() / (SlotFileStem(5) + ".int"), 4000);
+    std::filesystem::resize_file(session.userDir() / (SlotFileStem(5) + ".int"), 4000);
     windows.screen<ui::TForm14>()->prepare();
     return {};
 }
@@ -276,12 +276,12 @@ QString FinishedGame(GameWindows& windows, const ScreenshotRequest&) {
     choice.logo = 1;
     choice.name = "Night Owl TV";
     const GameStart started = StartNewGame(gs, session.catalogue(), session.settings(),
-                                           session.rng(), choice, session.dataDir());
+                                           session.rng(), choice, session.dirs());
     if (!started.started()) return QString::fromStdString(started.message());
     Rng planner(11);
     for (int turn = 0; turn <= TurnLimit(gs) && gs.GameInfo[Info::kGameOver] != 1; ++turn) {
         PlanPlayerDay(gs, session.catalogue(), planner);
-        PlayTurn(gs, session.catalogue(), session.settings(), session.rng(), session.dataDir(), -1);
+        PlayTurn(gs, session.catalogue(), session.settings(), session.rng(), session.userDir(), -1);
     }
     if (gs.GameInfo[Info::kGameOver] != 1) return "the game did not reach its end";
     windows.screen<ui::TForm20>()->prepare();

@@ -39,20 +39,19 @@ QString Save(QWidget* screen, const QString& out, QWidget* tutorial) {
 QString PrepareGame(ui::Session& session, int slot) {
     if (slot >= 0) {
         const Status loaded =
-            LoadGameFromSlot(session.game(), session.catalogue(), slot, session.dataDir());
+            LoadGameFromSlot(session.game(), session.catalogue(), slot, session.dirs());
         return loaded ? QString() : QString::fromStdString(loaded.message());
     }
     NewGameChoice choice;
     choice.scenario = 1;
     choice.logo = 1;
     const GameStart started = StartNewGame(session.game(), session.catalogue(), session.settings(),
-                                           session.rng(), choice, session.dataDir());
+                                           session.rng(), choice, session.dirs());
     return started.started() ? QString() : QString::fromStdString(started.message());
 }
 
-// A scratch directory of links to the data directory's files: saving replaces a link by a
-// file of its own (saves are written beside and renamed over), so the originals stay as they
-// were.
+// A scratch directory of links to the user directory's files: saving replaces a link by a file
+// of its own (saves are written beside and renamed over), so the originals stay as they were.
 class ScratchDir {
   public:
     explicit ScratchDir(const std::filesystem::path& data) {
@@ -100,16 +99,15 @@ QStringList ScreenshotNames() {
     return names;
 }
 
-QString TakeScreenshot(const std::filesystem::path& dataDir, uint64_t seed,
-                       const ScreenshotRequest& request) {
+QString TakeScreenshot(const GameDirs& dirs, uint64_t seed, const ScreenshotRequest& request) {
     if (!ScreenshotNames().contains(request.screen))
         return "unknown screen \"" + request.screen + "\"; known: " + ScreenshotNames().join(", ");
     try {
-        ScratchDir scratch(dataDir);
-        ui::Session session(scratch.path(), seed);
+        ScratchDir scratch(dirs.user);
+        ui::Session session(GameDirs(dirs.content, scratch.path()), seed);
         return Render(session, request);
     } catch (const std::filesystem::filesystem_error& e) {
-        return QString("cannot prepare a scratch copy of the data directory: ") + e.what();
+        return QString("cannot prepare a scratch copy of the user directory: ") + e.what();
     }
 }
 

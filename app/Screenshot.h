@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <filesystem>
 
+#include "GameDirs.h"
+
 namespace qvx::app {
 
 struct ScreenshotRequest {
@@ -17,9 +19,8 @@ struct ScreenshotRequest {
 
 // The names of the screens that can be rendered.
 QStringList ScreenshotNames();
-// Renders the screen of the game in `dataDir`; on failure returns a one-line reason. The
-// player's files are never written: the game runs on a scratch copy of the directory.
-QString TakeScreenshot(const std::filesystem::path& dataDir, uint64_t seed,
-                       const ScreenshotRequest& request);
+// Renders the screen of the game in `dirs`; on failure returns a one-line reason. The player's
+// files are never written: the game runs on a scratch copy of the user directory.
+QString TakeScreenshot(const GameDirs& dirs, uint64_t seed, const ScreenshotRequest& request);
 
 }  // namespace qvx::app

@@ -1,5 +1,7 @@
-// quovix2: the game. Started in its data directory (or with --data-dir); --screenshot renders
-// one screen to a PNG for people and tests.
+// quovix2: the game. Installed, it finds its data beside its bin directory and keeps the player's
+// files in $XDG_DATA_HOME/quovix2; otherwise it is started in its data directory (or with
+// --data-dir). --screenshot renders one screen to a PNG for people and tests; --check proves an
+// installation without a window.
 #include <QApplication>
 #include <QDateTime>
 #include <QElapsedTimer>
@@ -10,12 +12,16 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <iostream>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "Client_StartScreen.h"
+#include "DataDirs.h"
 #include "DisplayMode.h"
 #include "GameWindows.h"
+#include "InstallCheck.h"
 #include "Look.h"
 #include "Pictures.h"
 #include "Screenshot.h"
@@ -25,9 +31,10 @@
 namespace {
 
 struct Options {
-    std::filesystem::path dataDir = ".";
+    std::optional<std::filesystem::path> dataDir;  // none: installed, or the current directory
     qvx::app::ScreenshotRequest shot;
     bool screenshot = false;
+    bool check = false;
     bool seeded = false;
     uint64_t seed = 0;
     double scale = 0;  // 0: fill the screen
@@ -39,6 +46,7 @@ struct Options {
     std::fprintf(stderr,
                  "quovix2: %s\nusage: quovix2 [--data-dir DIR] [--seed N] [--scale F] [--window] "
                  "[--time-startup]\n"
+                 "       quovix2 [--data-dir DIR] --check\n"
                  "       quovix2 [--data-dir DIR] --screenshot SCREEN OUT.png [--slot K] "
                  "[--clock HH:MM]\n",
                  problem);
@@ -74,6 +82,8 @@ Options Parse(int argc, char** argv) {
             o.windowed = true;
         } else if (!std::strcmp(a, "--time-startup")) {
             o.timeStartup = true;
+        } else if (!std::strcmp(a, "--check")) {
+            o.check = true;
         } else if (!std::strcmp(a, "--slot")) {
             o.shot.slot = std::atoi(next());
             if (o.shot.slot < 0 || o.shot.slot > 6) Usage("the slot must be 0..6");
@@ -155,7 +165,18 @@ int main(int argc, char** argv) {
     if (options.screenshot && !std::getenv("QT_QPA_PLATFORM"))
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
     std::error_code ec;
-    if (!std::filesystem::is_directory(options.dataDir, ec)) Usage("the data directory is missing");
+    if (options.dataDir && !std::filesystem::is_directory(*options.dataDir, ec))
+        Usage("the data directory is missing");
+    std::string where;
+    const qvx::GameDirs dirs = qvx::app::ChooseGameDirs(options.dataDir, argv[0], where);
+    if (!where.empty()) {
+        std::fprintf(stderr, "quovix2: %s\n", where.c_str());
+        return 1;
+    }
+    if (options.check)
+        return qvx::app::RunInstallCheck(
+            dirs, options.seeded ? options.seed : uint64_t(QDateTime::currentMSecsSinceEpoch()),
+            std::cout, std::cerr);
 
     // The probe gets copies: Qt takes its own arguments out of the list it is given.
     std::vector<char*> probeArgs(argv, argv + argc);
@@ -166,7 +187,7 @@ int main(int argc, char** argv) {
     // Read by now; a browser opened for the manual must not inherit the game's scale.
     if (ownScale) unsetenv("QT_SCALE_FACTOR");
     qvx::ui::ApplyLook();
-    qvx::ui::Pictures::SetDirectory(options.dataDir);
+    qvx::ui::Pictures::SetDirectory(dirs.content);
     const uint64_t seed =
         options.seeded ? options.seed : static_cast<uint64_t>(QDateTime::currentMSecsSinceEpoch());
 
@@ -175,7 +196,7 @@ int main(int argc, char** argv) {
             std::printf("%s\n", qPrintable(qvx::app::ScreenshotNames().join("\n")));
             return 0;
         }
-        const QString problem = qvx::app::TakeScreenshot(options.dataDir, seed, options.shot);
+        const QString problem = qvx::app::TakeScreenshot(dirs, seed, options.shot);
         if (!problem.isEmpty()) {
             std::fprintf(stderr, "quovix2: %s\n", qPrintable(problem));
             return 1;
@@ -183,7 +204,7 @@ int main(int argc, char** argv) {
         return 0;
     }
 
-    qvx::ui::Session session(options.dataDir, seed);
+    qvx::ui::Session session(dirs, seed);
     qvx::app::GameWindows windows(session);
     std::unique_ptr<StartupTimer> timer;
     if (options.timeStartup)

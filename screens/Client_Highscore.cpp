@@ -93,7 +93,7 @@ TForm21::TForm21(Session& session, QWidget* parent)
 void TForm21::load() {
     // A missing or cut-short pair is replaced by fresh example lists (written back); the
     // player has nothing to decide about that, so nothing is shown.
-    (void)LoadHighscores(m_table, session().dataDir(), session().rng());
+    (void)LoadHighscores(m_table, session().userDir(), session().rng());
 }
 
 void TForm21::prepare() {
@@ -149,7 +149,7 @@ void TForm21::resetHighscores() {
          .apply =
              [this, &s] {
                  ResetHighscores(m_table, s.rng());
-                 const Status saved = SaveHighscores(m_table, s.dataDir());
+                 const Status saved = SaveHighscores(m_table, s.userDir());
                  if (saved) return Dialog{};
                  // The new lists are on the screen but not on disk: the player must know that
                  // the next visit may show the old ones again.

@@ -264,7 +264,7 @@ void TForm26::showDetails(int card) {
 }
 
 void TForm26::continueToStart() {
-    if (Status saved = SaveSettings(session().settings(), session().dataDir()); !saved) {
+    if (Status saved = SaveSettings(session().settings(), session().userDir()); !saved) {
         // The deck stays in memory and is written again when the program ends.
         session().dialogs().Inform("Error",
                                    "Your advantage deck could not be saved (" +

@@ -248,7 +248,7 @@ void TForm7::startBroadcasting() {
     Session& s = session();
     GameState& gs = s.game();
     // The cycle leaves the game broadcasting at 02:00 pm with the player's channel on the TV.
-    const Broadcast day = BeginBroadcast(gs, s.catalogue(), s.deck(), s.rng(), s.dataDir());
+    const Broadcast day = BeginBroadcast(gs, s.catalogue(), s.deck(), s.rng(), s.userDir());
     if (!day.highscore) reportHighscoreFailure(day.highscore);
     m_cuePlayed = false;
     m_playbackPaused = false;
@@ -271,7 +271,7 @@ void TForm7::endOfDay() {
     markViewedChannel();
     showPlayImage(false);
     const DayLogs day =
-        OpenPlanningPhase(gs, s.catalogue(), s.settings(), s.dataDir(), kRunningGameSlot);
+        OpenPlanningPhase(gs, s.catalogue(), s.settings(), s.userDir(), kRunningGameSlot);
     // A failed autosave leaves the game playable and the previous save intact; the player is
     // told, because a crash now would cost more than one turn.
     if (!day.saved)
@@ -301,7 +301,7 @@ void TForm7::finishGame() {
 }
 
 void TForm7::enterFinalResult(const FinalResult& final) {
-    const Status entered = EnterFinalResult(final, session().dataDir(), session().rng());
+    const Status entered = EnterFinalResult(final, session().userDir(), session().rng());
     if (!entered) reportHighscoreFailure(entered);
 }
 
@@ -332,7 +332,7 @@ void TForm7::exitClicked() {
 }
 
 void TForm7::saveAndClose() {
-    const Status saved = SaveRunningGame(session().game(), session().dataDir());
+    const Status saved = SaveRunningGame(session().game(), session().userDir());
     if (!saved) reportFailure("The running game could not be saved: ", saved.message());
     closeOffice();
 }

@@ -122,7 +122,7 @@ void TForm14::showRow(int n) {
     const std::string& caption = session().settings().SaveSlotNames[static_cast<size_t>(n)];
     const bool empty = caption == kEmptySlotCaption;
     // An empty slot's files (if any are left over) are not a game the player kept.
-    row.held = empty ? SlotSummary{} : ReadSlotSummary(n, session().dataDir());
+    row.held = empty ? SlotSummary{} : ReadSlotSummary(n, session().userDir());
     const QString summary = empty ? QString() : Q(SlotSummaryText(row.held));
     row.summary->setText(summary);
     row.summary->setStyleSheet(ToneStyle(row.held.readable || empty ? Tone::Soft : Tone::Warning));
@@ -143,7 +143,7 @@ void TForm14::saveSlot(int n) {
     std::string& caption = settings.SaveSlotNames[static_cast<size_t>(n)];
     if (caption != kEmptySlotCaption && !s.dialogs().Ask(kOverwriteTitle, kOverwriteText)) return;
 
-    const Status saved = SaveSlot(gs, settings, n, s.dataDir());
+    const Status saved = SaveSlot(gs, settings, n, s.userDir());
     if (!saved) {
         s.dialogs().Inform(
             kErrorTitle,
@@ -156,7 +156,7 @@ void TForm14::saveSlot(int n) {
     caption = typed.empty() || typed == kEmptySlotCaption ? DefaultSlotCaption(gs) : typed;
     // The captions reach the disk now, so that a game saved is not lost with its caption if the
     // program ends without its own goodbye.
-    if (const Status stored = SaveSettings(settings, s.dataDir()); !stored)
+    if (const Status stored = SaveSettings(settings, s.userDir()); !stored)
         s.dialogs().Inform(kErrorTitle,
                            QString("The game was saved in slot %1, but the list of saved games "
                                    "could not be written: %2")
@@ -180,7 +180,7 @@ void TForm14::loadFrom(int slot, const QString& which) {
     Session& s = session();
     // The engine reads the slot and its catalogue completely before anything is replaced, so
     // a failed load leaves the game on the desk as it was.
-    const Status loaded = LoadGameFromSlot(s.game(), s.catalogue(), slot, s.dataDir());
+    const Status loaded = LoadGameFromSlot(s.game(), s.catalogue(), slot, s.dirs());
     if (!loaded) {
         s.dialogs().Inform(
             kErrorTitle,

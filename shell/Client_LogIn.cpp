@@ -15,7 +15,7 @@ TForm1::TForm1(Session& session, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
       m_musicTimer(new QTimer(this)),
       m_ambienceTimer(new QTimer(this)),
-      m_channels(std::make_unique<audio::PlaybackChannels>(this, session.dataDir())) {
+      m_channels(std::make_unique<audio::PlaybackChannels>(this, session.contentDir())) {
     setObjectName("Form1");
     setWindowTitle("Quovix 2");
     m_musicTimer->setObjectName("MusicTimer");
@@ -26,7 +26,7 @@ TForm1::TForm1(Session& session, QWidget* parent)
     m_music = std::make_unique<audio::MusicSelector>(*m_channels, *m_musicTimer,
                                                      [&session] { return session.musicEnabled; });
     m_effects = std::make_unique<audio::SoundEffects>(
-        *m_channels, *m_music, *m_ambienceTimer, session.dataDir(),
+        *m_channels, *m_music, *m_ambienceTimer, session.contentDir(),
         [&session] { return session.soundEffectsEnabled; });
 }
 

@@ -95,8 +95,7 @@ void TForm3::startNewGame() {
     // Back on the start screen, whatever the new game screen ended with.
     if (!chosen) return tutorialBack();
 
-    const GameStart started =
-        StartNewGame(gs, s.catalogue(), settings, s.rng(), choice, s.dataDir());
+    const GameStart started = StartNewGame(gs, s.catalogue(), settings, s.rng(), choice, s.dirs());
     // A catalogue that cannot be read leaves the cleared game as it was: no office.
     if (started.outcome == StartOutcome::NotStarted) {
         s.dialogs().Inform("Error", QString::fromStdString(started.message()));

@@ -9,8 +9,8 @@
 
 namespace qvx::ui {
 
-Session::Session(std::filesystem::path dataDir, uint64_t seed)
-    : m_dataDir(std::move(dataDir)),
+Session::Session(GameDirs dirs, uint64_t seed)
+    : m_dirs(std::move(dirs)),
       m_game(std::make_unique<GameState>()),
       m_catalogue(std::make_unique<Catalogue>()),
       m_rng(seed),

@@ -13,6 +13,7 @@
 #include <memory>
 
 #include "Catalogue.h"
+#include "GameDirs.h"
 #include "GameState.h"
 #include "Rng.h"
 #include "Settings.h"
@@ -32,7 +33,7 @@ QUrl ManualUrl(const QString& path, const QString& section);
 class Session : public QObject {
     Q_OBJECT
   public:
-    Session(std::filesystem::path dataDir, uint64_t seed);
+    Session(GameDirs dirs, uint64_t seed);
     ~Session() override;
 
     GameState& game() { return *m_game; }
@@ -42,7 +43,11 @@ class Session : public QObject {
     Settings& settings() { return m_settings; }
     const Boosters& deck() const { return m_settings.Deck; }
     Rng& rng() { return m_rng; }
-    const std::filesystem::path& dataDir() const { return m_dataDir; }
+    const GameDirs& dirs() const { return m_dirs; }
+    // Catalogues, pictures, sounds and the manual: read, never written.
+    const std::filesystem::path& contentDir() const { return m_dirs.content; }
+    // Save slots, the settings file and the highscores.
+    const std::filesystem::path& userDir() const { return m_dirs.user; }
 
     DialogService& dialogs() { return *m_dialogs; }
     void setDialogs(DialogService* dialogs);
@@ -94,7 +99,7 @@ class Session : public QObject {
   private:
     void openInBrowser(const QUrl& url);
 
-    std::filesystem::path m_dataDir;
+    GameDirs m_dirs;
     std::unique_ptr<GameState> m_game;
     std::unique_ptr<Catalogue> m_catalogue;
     Settings m_settings;

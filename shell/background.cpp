@@ -49,7 +49,7 @@ void TFbackground::Startup(QSize screen, QSize canvas) {
     if (m_startScreen) m_startScreen->addVersionLine(kVersionLine);
     m_session.setBlindMode(false);
 
-    SettingsLoad loaded = LoadSettings(m_session.dataDir());
+    SettingsLoad loaded = LoadSettings(m_session.userDir());
     if (!loaded.repaired.empty()) std::fprintf(stderr, "%s\n", loaded.repaired.c_str());
     m_session.settings() = std::move(loaded.settings);
     m_session.settings().StartCounter += 1;
@@ -80,8 +80,8 @@ void TFbackground::Startup(QSize screen, QSize canvas) {
 void TFbackground::Shutdown() {
     // The program is ending: no window may come up now, so a failed write is told on stderr,
     // once, and the display is restored whatever the file did.
-    if (Status saved = SaveSettings(m_session.settings(), m_session.dataDir()); !saved) {
-        const std::string file = (m_session.dataDir() / kSettingsFileName).string();
+    if (Status saved = SaveSettings(m_session.settings(), m_session.userDir()); !saved) {
+        const std::string file = (m_session.userDir() / kSettingsFileName).string();
         std::fprintf(stderr,
                      "Quovix 2: the settings file %s was not written at exit (%s); this run's "
                      "slot captions and advantage deck are lost.\n",

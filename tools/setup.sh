@@ -5,10 +5,12 @@ QVX_PRESET="${QVX_PRESET:-dev}"
 QVX_BUILD="$QVX_ROOT/build/$QVX_PRESET"
 QVX_GAME="$QVX_ROOT/build/game"
 
-# Everything the build, the tests and the tools need, from Debian's own registry.
+# Everything the build, the tests and the tools need, from Debian's own registry (the last two
+# validate the installed desktop entry and metainfo).
 QVX_PACKAGES=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev
               qt6-base-dev libjpeg62-turbo-dev fonts-dejavu-core fonts-noto-color-emoji xdg-utils
-              libopenal-dev libvorbis-dev libsndfile1-dev clang-format)
+              libopenal-dev libvorbis-dev libsndfile1-dev clang-format
+              desktop-file-utils appstream)
 # The fuzz targets are built with clang and its libFuzzer runtime (the sanitizer stage adds them).
 QVX_FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 

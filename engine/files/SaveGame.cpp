@@ -279,15 +279,15 @@ Status LoadSlot(GameState& gs, int n, const fs::path& dir) {
     return Status::Ok();
 }
 
-Status LoadGameFromSlot(GameState& gs, Catalogue& cat, int slot, const fs::path& dir) {
+Status LoadGameFromSlot(GameState& gs, Catalogue& cat, int slot, const GameDirs& dirs) {
     if (slot < 0 || slot > kNumberedSaveSlots)
         return Status::Fail("There is no save slot " + std::to_string(slot) + ".");
     std::unique_ptr<GameState> loaded;
-    if (Status s = ReadSlotFiles(slot, dir, loaded); !s) return s;
+    if (Status s = ReadSlotFiles(slot, dirs.user, loaded); !s) return s;
     // The catalogue is not part of a save: a game is only playable with the set it was made with.
     auto freshCatalogue = std::make_unique<Catalogue>();
     const CatalogueSet set = CatalogueSetForKind(loaded->GameInfo[Info::kScenarioKind]);
-    if (Status s = LoadCatalogueSet(*freshCatalogue, set, dir); !s) return s;
+    if (Status s = LoadCatalogueSet(*freshCatalogue, set, dirs.content); !s) return s;
 
     gs.CurrentGame = 1;
     Adopt(gs, std::move(loaded), slot);

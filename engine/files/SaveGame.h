@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "Catalogue.h"
+#include "GameDirs.h"
 #include "GameState.h"
 #include "Settings.h"
 #include "Status.h"
@@ -55,10 +56,11 @@ Status SaveSlot(const GameState& gs, Settings& settings, int n, const std::files
 // Reads slot n (1..6) into gs; on failure gs is untouched.
 Status LoadSlot(GameState& gs, int n, const std::filesystem::path& dir);
 
-// Everything a load button does to the engine: reads the slot and the catalogue of its
-// scenario kind, then swaps both in and opens the office in the planning phase at 08:00.
-// On failure the running game and the loaded catalogue stay exactly as they were.
-Status LoadGameFromSlot(GameState& gs, Catalogue& cat, int slot, const std::filesystem::path& dir);
+// Everything a load button does to the engine: reads the slot (from dirs.user) and the catalogue
+// of its scenario kind (from dirs.content), then swaps both in and opens the office in the
+// planning phase at 08:00. On failure the running game and the loaded catalogue stay exactly as
+// they were.
+Status LoadGameFromSlot(GameState& gs, Catalogue& cat, int slot, const GameDirs& dirs);
 
 // What a slot holds, as the save/load screen tells it beside the caption. Read from a few
 // integers at their places in the files, not by loading the slot, so all six rows are quick.

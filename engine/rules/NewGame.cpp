@@ -229,7 +229,7 @@ void NewGame(GameState& gs, const Catalogue& cat, const Boosters& boosters, Rng&
 }
 
 GameStart StartNewGame(GameState& gs, Catalogue& cat, Settings& settings, Rng& rng,
-                       const NewGameChoice& choice, const std::filesystem::path& dir) {
+                       const NewGameChoice& choice, const GameDirs& dirs) {
     if (choice.scenario < 1 || choice.scenario > kScenarios)
         return {
             StartOutcome::NotStarted,
@@ -239,7 +239,7 @@ GameStart StartNewGame(GameState& gs, Catalogue& cat, Settings& settings, Rng& r
     const int32_t map = ScenarioMap(choice.scenario);
     // The catalogue is read before anything is cleared, so a missing file costs nothing.
     auto fresh = std::make_unique<Catalogue>();
-    if (Status s = LoadCatalogueSet(*fresh, CatalogueSetForKind(kind), dir); !s)
+    if (Status s = LoadCatalogueSet(*fresh, CatalogueSetForKind(kind), dirs.content); !s)
         return {StartOutcome::NotStarted, std::move(s)};
 
     ClearGame(gs);
@@ -254,7 +254,7 @@ GameStart StartNewGame(GameState& gs, Catalogue& cat, Settings& settings, Rng& r
     gs.ClockMinute = 0;
     gs.EndTurnBusy = false;
     settings.SaveSlotNames[kRunningGameSlot] = kRunningGameCaption;
-    Status saved = SaveRunningGame(gs, dir);
+    Status saved = SaveRunningGame(gs, dirs.user);
     if (!saved) return {StartOutcome::StartedUnsaved, std::move(saved)};
     return {StartOutcome::Started, Status::Ok()};
 }

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "Catalogue.h"
+#include "GameDirs.h"
 #include "GameState.h"
 #include "Rng.h"
 #include "Settings.h"
@@ -52,9 +53,9 @@ struct GameStart {
 };
 
 // The whole road from the start screen into the office: loads the catalogue of the scenario's
-// kind, clears the game, NewGame, the planning phase at 08:00, the running-game flag, slot 0
-// named "Running Game" and saved.
+// kind (from dirs.content), clears the game, NewGame, the planning phase at 08:00, the
+// running-game flag, slot 0 named "Running Game" and saved (into dirs.user).
 GameStart StartNewGame(GameState& gs, Catalogue& cat, Settings& settings, Rng& rng,
-                       const NewGameChoice& choice, const std::filesystem::path& dir);
+                       const NewGameChoice& choice, const GameDirs& dirs);
 
 }  // namespace qvx

@@ -602,5 +602,45 @@ TEST_F(StartNewGameTest, CustomGameReadsTheCustomCatalogue) {
     EXPECT_EQ(gs->ChannelNames[3], "Palm TV");
 }
 
+// An installed game reads its catalogue from the share directory and keeps the player's slots in
+// the player's own: a new game and a load must never mix the two up.
+TEST(GameDirsTest, NewGameAndLoadReadContentAndKeepSlotsInTheUserDir) {
+    TempDir content;
+    TempDir user;
+    ASSERT_TRUE(
+        SaveCatalogueSet(*TestCatalogue("Shared "), CatalogueSet::Standard, content.path()));
+    const auto listing = [](const fs::path& dir) {
+        std::set<std::string> names;
+        for (const auto& entry : fs::directory_iterator(dir))
+            names.insert(entry.path().filename().string());
+        return names;
+    };
+    const std::set<std::string> contentBefore = listing(content.path());
+    const GameDirs dirs(content.path(), user.path());
+
+    auto gs = std::make_unique<GameState>();
+    auto cat = std::make_unique<Catalogue>();
+    Settings settings;
+    Rng rng(3);
+    ASSERT_TRUE(
+        StartNewGame(*gs, *cat, settings, rng, {.scenario = 1, .name = "", .custom = {}}, dirs));
+    EXPECT_EQ(cat->MovieTitles[2], "Shared 2");
+    EXPECT_EQ(listing(content.path()), contentBefore);
+    const std::string stem = SlotFileStem(kRunningGameSlot);
+    EXPECT_EQ(listing(user.path()),
+              (std::set<std::string>{stem + ".int", stem + ".str", stem + HistoryFileSuffix()}));
+
+    auto loaded = std::make_unique<GameState>();
+    auto loadedCat = std::make_unique<Catalogue>();
+    ASSERT_TRUE(LoadGameFromSlot(*loaded, *loadedCat, kRunningGameSlot, dirs));
+    EXPECT_EQ(loaded->ChannelNames, gs->ChannelNames);
+    EXPECT_EQ(loadedCat->MovieTitles[2], "Shared 2");
+    EXPECT_EQ(listing(content.path()), contentBefore);
+    // The same directories the other way round: no slot among the content, no catalogue among
+    // the player's files.
+    EXPECT_FALSE(LoadGameFromSlot(*loaded, *loadedCat, kRunningGameSlot,
+                                  GameDirs(user.path(), content.path())));
+}
+
 }  // namespace
 }  // namespace qvx

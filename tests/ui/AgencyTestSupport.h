@@ -28,7 +28,7 @@ struct AgencyTest : ::testing::Test {
         choice.logo = 1;
         choice.name = "Night Owl TV";
         const GameStart started = StartNewGame(gs, ui.session.catalogue(), ui.session.settings(),
-                                               ui.session.rng(), choice, ui.session.dataDir());
+                                               ui.session.rng(), choice, ui.session.dirs());
         ASSERT_TRUE(started) << started.message();
         player = gs.PlayerChannel;
         ui.session.leaveTutorialStep = [this](int step) { hooks.push_back(step); };

@@ -106,7 +106,7 @@ struct GameEndingTest : ::testing::Test {
         choice.scenario = ScenarioIndex(Kind::kTweaked, Map::kUsa);
         choice.name = "Night Owl TV";
         ASSERT_TRUE(StartNewGame(gs, ui.session.catalogue(), ui.session.settings(),
-                                 ui.session.rng(), choice, ui.session.dataDir()));
+                                 ui.session.rng(), choice, ui.session.dirs()));
         ASSERT_LE(TurnLimit(gs), 24);
         windows = std::make_unique<app::GameWindows>(ui.session);
         ui.session.setDialogs(&ui.dialogs);
@@ -161,7 +161,7 @@ TEST_F(GameEndingTest, TheLastDayOfAGameEndsInTheHighscoresWithTheWinnersEntry) 
 TEST_F(GameEndingTest, ABankruptPlayerSeesTheHighscoresUnchanged) {
     HighscoreTable before;
     Rng rng(2);
-    (void)LoadHighscores(before, ui.session.dataDir(), rng);
+    (void)LoadHighscores(before, ui.session.userDir(), rng);
     ModalCloser closer;
     WatchHighscores(closer);
     office->mainButtonClicked(8);
@@ -178,7 +178,7 @@ TEST_F(GameEndingTest, ABankruptPlayerSeesTheHighscoresUnchanged) {
     EXPECT_EQ(shownList1, before.lists[1][1].name);
     EXPECT_FALSE(office->isVisible());
     HighscoreTable after;
-    ASSERT_TRUE(LoadHighscores(after, ui.session.dataDir(), rng));
+    ASSERT_TRUE(LoadHighscores(after, ui.session.userDir(), rng));
     EXPECT_EQ(after.lists[1][1], before.lists[1][1]);
 }
 

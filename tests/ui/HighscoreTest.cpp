@@ -36,10 +36,10 @@ HighscoreTable Numbered() {
 struct HighscoreTest : ::testing::Test {
     UiSession ui;
     TForm21 screen{ui.session, nullptr};
-    std::filesystem::path intFile = ui.session.dataDir() / kHighscoresIntFile;
-    std::filesystem::path strFile = ui.session.dataDir() / kHighscoresStrFile;
+    std::filesystem::path intFile = ui.session.userDir() / kHighscoresIntFile;
+    std::filesystem::path strFile = ui.session.userDir() / kHighscoresStrFile;
 
-    void Keep(const HighscoreTable& t) { ASSERT_TRUE(SaveHighscores(t, ui.session.dataDir())); }
+    void Keep(const HighscoreTable& t) { ASSERT_TRUE(SaveHighscores(t, ui.session.userDir())); }
     void Click(const char* name) {
         QTest::mouseClick(Child<QWidget>(&screen, name), Qt::LeftButton);
     }
@@ -96,7 +96,7 @@ TEST_F(HighscoreTest, ResetAsksAndOnlyYesReplacesTheListsOnDisk) {
     // What is drawn is what is now on disk, on the same list.
     HighscoreTable onDisk;
     Rng rng(3);
-    ASSERT_TRUE(LoadHighscores(onDisk, ui.session.dataDir(), rng));
+    ASSERT_TRUE(LoadHighscores(onDisk, ui.session.userDir(), rng));
     EXPECT_EQ(screen.list(), 4);
     for (int i = 1; i <= kHighscoreEntries; ++i) {
         const std::string row = std::to_string(i);
@@ -146,7 +146,7 @@ TEST_F(HighscoreTest, AWinEqualToEntryFiveIsShownAtPlaceFive) {
     ASSERT_EQ(final.places.winner, player);
     ASSERT_TRUE(final.hasCandidate);
     ASSERT_EQ(final.candidate.score, value);
-    ASSERT_TRUE(EnterFinalResult(final, ui.session.dataDir(), ui.session.rng()));
+    ASSERT_TRUE(EnterFinalResult(final, ui.session.userDir(), ui.session.rng()));
 
     screen.prepareAt(1);
     EXPECT_EQ(TextOf(&screen, "ScoreLabel4"), "L1E4");

@@ -210,7 +210,7 @@ TEST_F(ManageBoostersTest, ContinueKeepsTheDeckOnDiskForTheNextLaunch) {
 
     // The next launch reads what Continue wrote, before any exit wrote the file.
     ui::Session next(ui.dir.path(), 2);
-    const SettingsLoad loaded = LoadSettings(next.dataDir());
+    const SettingsLoad loaded = LoadSettings(next.userDir());
     EXPECT_TRUE(loaded.repaired.empty()) << loaded.repaired;
     const Table<int32_t, kBoosterSlots> expected{
         0, Card::kLawyer, Card::kLawyer, Card::kTechnician, 0, 0};

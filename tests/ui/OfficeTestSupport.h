@@ -25,7 +25,7 @@ struct OfficeTest : ::testing::Test {
         choice.logo = 1;
         choice.name = "Night Owl TV";
         const GameStart started = StartNewGame(gs, ui.session.catalogue(), ui.session.settings(),
-                                               ui.session.rng(), choice, ui.session.dataDir());
+                                               ui.session.rng(), choice, ui.session.dirs());
         ASSERT_TRUE(started) << started.message();
         player = gs.PlayerChannel;
         ASSERT_EQ(player, 1);

@@ -37,7 +37,7 @@ struct TVProgrammeTest : ::testing::Test {
         choice.logo = 1;
         choice.name = "Night Owl TV";
         const GameStart started = StartNewGame(gs, cat, ui.session.settings(), ui.session.rng(),
-                                               choice, ui.session.dataDir());
+                                               choice, ui.session.dirs());
         ASSERT_TRUE(started) << started.message();
         player = gs.PlayerChannel;
         std::vector<int32_t> movies;

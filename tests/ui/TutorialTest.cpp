@@ -56,7 +56,7 @@ struct TutorialTest : ::testing::Test {
         choice.logo = 1;
         choice.name = "Night Owl TV";
         const GameStart started = StartNewGame(gs, ui.session.catalogue(), ui.session.settings(),
-                                               ui.session.rng(), choice, ui.session.dataDir());
+                                               ui.session.rng(), choice, ui.session.dirs());
         ASSERT_TRUE(started) << started.message();
     }
 

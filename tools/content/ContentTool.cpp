@@ -28,6 +28,9 @@ constexpr const char* kUsage =
     "      an earlier run with the same seed made) and, when DIR has none yet, write a fresh\n"
     "      SaveGameData.str. Prints a JSON summary.\n"
     "      The same seed (default 1) always gives the same files.\n"
+    "  quovix-content icons --out DIR\n"
+    "      Draw the game's desktop icon at 48, 128, 256 and 512 pixels into DIR, laid out as\n"
+    "      the hicolor icon theme wants it (DIR/48x48/apps/quovix2.png, ...).\n"
     "  quovix-content export-catalogue --dir DIR --set standard|custom --out CSVDIR\n"
     "      Write a set as movies.csv, ads.csv and news.csv for editing in a spreadsheet.\n"
     "  quovix-content import-catalogue --csv CSVDIR --set standard|custom --out DIR\n"
@@ -122,6 +125,7 @@ int RunContentTool(std::span<const std::string> args, std::ostream& out, std::os
 
     const std::map<std::string_view, CommandOptions> commands = {
         {"generate", {{"--out"}, {"--seed"}}},
+        {"icons", {{"--out"}, {}}},
         {"export-catalogue", {{"--dir", "--set", "--out"}, {}}},
         {"import-catalogue", {{"--csv", "--set", "--out"}, {}}}};
     const auto found = commands.find(command);
@@ -156,6 +160,14 @@ int RunContentTool(std::span<const std::string> args, std::ostream& out, std::os
         }
         summary = WithMember(summary, "pictures", pictures::PicturesSummaryJson(pictureNames));
         out << WithMember(summary, "sounds", sounds::SoundsSummaryJson(soundRun));
+        return 0;
+    }
+
+    if (command == "icons") {
+        std::vector<std::string> files;
+        if (Status s = pictures::GenerateIcons(options.at("--out"), files); !s) return fileError(s);
+        for (const std::string& file : files)
+            out << file << "\n";
         return 0;
     }
 
