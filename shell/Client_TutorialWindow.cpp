@@ -102,7 +102,11 @@ void TForm28::leaveStep(int n) {
 }
 
 void TForm28::screenBecameActive(GameScreen* screen) {
-    if (screen && WalksThrough(screen->objectName())) showOver(screen);
+    if (!screen || !WalksThrough(screen->objectName())) return;
+    // Step 1 is the start screen's own: the save/load screen opened from there must not bring
+    // up "click Start a new game" over itself.
+    if (screen->objectName() == "TForm14" && step() == 1) return;
+    showOver(screen);
 }
 
 void TForm28::restartOver(QWidget* startScreen) {

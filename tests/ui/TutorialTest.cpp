@@ -362,9 +362,9 @@ TEST_F(TutorialTest, LoadingAGameEndsTheTutorial) {
     StartGame();
     ASSERT_EQ(ui.session.settings().SaveSlotNames[kRunningGameSlot], kRunningGameCaption);
     auto* saveLoad = S<ui::TForm14>();
+    tutorial->showStep(7);
     saveLoad->prepare();
     saveLoad->show();
-    tutorial->showStep(7);
     EXPECT_TRUE(tutorial->isVisible());
     saveLoad->continuePreviousGame();
     ASSERT_TRUE(saveLoad->loaded());
@@ -412,6 +412,29 @@ TEST_F(TutorialTest, TheStartScreenPutsTheWindowAwayForTheDeck) {
     ASSERT_TRUE(tutorial->isVisible());
     start->modifyDeck();
     EXPECT_FALSE(upAtDeck);
+    EXPECT_TRUE(tutorial->isVisible());
+    start->hide();
+}
+
+// The save/load screen is part of the first turn's walk, but opened from the start screen it
+// must not bring back the start screen's own step over itself.
+TEST_F(TutorialTest, TheStartScreensContinueOpensTheSaveScreenWithoutTheWindow) {
+    auto* start = S<ui::TForm3>();
+    auto* saveLoad = S<ui::TForm14>();
+    bool upAtSaveLoad = true;
+    ui::StartRoutes routes;
+    routes.continueGame = [&] {
+        saveLoad->prepare();
+        saveLoad->show();
+        upAtSaveLoad = tutorial->isVisible();
+        saveLoad->hide();
+        return false;
+    };
+    start->setRoutes(routes);
+    start->show();
+    ASSERT_TRUE(tutorial->isVisible());
+    start->continueGame();
+    EXPECT_FALSE(upAtSaveLoad);
     EXPECT_TRUE(tutorial->isVisible());
     start->hide();
 }
