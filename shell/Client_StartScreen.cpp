@@ -16,10 +16,12 @@ namespace qvx::ui {
 
 TForm3::TForm3(Session& session, QWidget* parent)
     : GameScreen(session, parent, "TForm3", "QVX2_bg_start.jpg") {
-    // The background's title runs to y 170; the pitch keeps left of the buttons' blind twins.
-    auto* pitch = Text(this, "Label1", kPitchText, {60, 236, 390, 200}, 13);
+    // One centred column under the background's title (which ends at y 170): the pitch, then
+    // the buttons with their blind twins to their left. The right of a wide display belongs to
+    // the tutorial window, which must not cover the button it asks for.
+    auto* pitch = Text(this, "Label1", kPitchText, {72, 188, 880, 66}, 13);
     pitch->setWordWrap(true);
-    pitch->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    pitch->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
     addButton(1, "Start a new game", 0, &TForm3::startNewGame);
     m_continueButton = addButton(2, "Continue a game", 1, &TForm3::continueGame);
@@ -33,7 +35,7 @@ TForm3::TForm3(Session& session, QWidget* parent)
 
     setRoutes({});  // no screen behind the routed buttons yet
     m_blindTopic = new BlindLabel(session, this, "BlindTopicLabel", "Blind compatibility mode: ON",
-                                  {60, 200, 300, 24});
+                                  {24, 16, 300, 24});
 
     m_credits = Panel(this, "Panel1", {108, 85, 560, 600});
     Caption(m_credits, "P1_Label1", "Credits", {24, 16, 300, 32}, 16);
@@ -51,14 +53,14 @@ TForm3::TForm3(Session& session, QWidget* parent)
 
 ImageButton* TForm3::addButton(int number, const QString& text, int row, void (TForm3::*handler)(),
                                bool playsClick) {
-    const QRect place(690, 210 + row * 56, 280, 44);
+    const QRect place(372, 268 + row * 52, 280, 44);
     // The blind twins are numbered after the credits panel's close label.
     ImageButton* button = ButtonWithTwin(*this, this,
                                          {.stem = QString("Button%1").arg(number),
                                           .text = text,
                                           .rect = place,
                                           .twinName = QString("BlindButton%1").arg(number + 4),
-                                          .twinRect = {470, place.y() + 10, 210, 24},
+                                          .twinRect = {152, place.y() + 10, 210, 24},
                                           .playsClick = playsClick},
                                          [this, handler] {
                                              if (handler) (this->*handler)();
