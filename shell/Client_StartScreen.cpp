@@ -19,7 +19,7 @@ TForm3::TForm3(Session& session, QWidget* parent)
     // One centred column under the background's title (which ends at y 170): the pitch, then
     // the buttons with their blind twins to their left. The right of a wide display belongs to
     // the tutorial window, which must not cover the button it asks for.
-    auto* pitch = Text(this, "Label1", kPitchText, {72, 188, 880, 66}, 13);
+    auto* pitch = Text(this, "Label1", kPitchText, {182, 186, 660, 84}, 13);
     pitch->setWordWrap(true);
     pitch->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
@@ -53,7 +53,7 @@ TForm3::TForm3(Session& session, QWidget* parent)
 
 ImageButton* TForm3::addButton(int number, const QString& text, int row, void (TForm3::*handler)(),
                                bool playsClick) {
-    const QRect place(372, 268 + row * 52, 280, 44);
+    const QRect place(372, 276 + row * 52, 280, 44);
     // The blind twins are numbered after the credits panel's close label.
     ImageButton* button = ButtonWithTwin(*this, this,
                                          {.stem = QString("Button%1").arg(number),
