@@ -164,13 +164,15 @@ Status ComposeAction(SoundRng& rng, Track& out) {
 }
 
 Status ComposeCartoon(SoundRng& rng, Track& out) {
+    // Written in C, played in D: clear of the crime cue's C minor.
+    constexpr int kKey = 2;
     Score s(150.0, rng);
     s.Melody(Bus::Lead, Xylophone(),
              "c6:.5~ e6~ g6~ c7~ b6:.25 a6 g6 f6 e6:.5~ d6~ | "
              "c6:.25 d6 e6 f6 g6:.5 -:.5 g6:.25 a6 b6 -:.25 c7:1!",
-             0.0, 0.55f, 0.15f);
-    s.Melody(Bus::Bass, Tuba(), "c2:1~ g2~ c2~ g2~ | f2~ g2~ c2:1! -:1", 0.0, 0.8f);
-    s.Chords(Bus::Keys, Pizzicato(), "C:4 F:1 G:1 C:2", "-:.5 x:.5~", 0.0, 60, 0.3f, -0.25f);
+             0.0, 0.55f, 0.15f, kKey);
+    s.Melody(Bus::Bass, Tuba(), "c2:1~ g2~ c2~ g2~ | f2~ g2~ c2:1! -:1", 0.0, 0.8f, 0.0f, kKey);
+    s.Chords(Bus::Keys, Pizzicato(), "C:4 F:1 G:1 C:2", "-:.5 x:.5~", 0.0, 60, 0.3f, -0.25f, kKey);
     constexpr std::string_view drums[] = {"w:x.g.x.g.x.g.x.g.", "w:x.g.x.g.x.x.x..."};
     s.Drums(drums, 0.0, 2);
     s.Place(Bus::Extra, Boing(190.0, 0.8), 8.0, 0.6f);
