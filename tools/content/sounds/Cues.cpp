@@ -69,37 +69,110 @@ std::string Repeated(std::string_view note, int count) {
     return text;
 }
 
+// A crash cymbal grabbed by the hand a moment after it is struck: the accent without the long
+// wash, so that the cue ends on its own last chord.
+std::vector<float> ChokedCymbal(float velocity, SoundRng& rng, double holdSeconds = 0.12) {
+    std::vector<float> hit = HitDrum(Drum::Crash, velocity, rng);
+    const size_t hold = Frames(holdSeconds);
+    hit.resize(std::min(hit.size(), hold + Frames(0.2)));
+    for (size_t i = hold; i < hit.size(); ++i)
+        hit[i] *=
+            static_cast<float>(std::exp(-static_cast<double>(i - hold) / (0.025 * kSampleRate)));
+    return hit;
+}
+
+void Choke(Score& s, double at, float velocity, float pan = -0.3f) {
+    s.Place(Bus::Drums, ChokedCymbal(velocity, s.Rng()), at, 1.0f, pan);
+}
+
+// A stadium's electric organ: square and sine drawbars a octave apart, a quick attack and the
+// flutter of a rotating speaker.
+Voice StadiumOrgan() {
+    Patch p;
+    p.wave = Wave::Square;
+    p.width = 0.5;
+    p.wave2 = Wave::Sine;
+    p.mix2 = 0.6f;
+    p.ratio2 = 2.0;
+    p.amp = {0.006, 0.05, 0.95, 0.07};
+    p.cutoff = 2600.0;
+    p.q = 0.8;
+    p.keyTrack = 0.4;
+    p.vibratoHz = 6.8;
+    p.vibratoCents = 14.0;
+    p.vibratoDelay = 0.0;
+    return Subtractive(p);
+}
+
+// A bugle-bright horn for calls and flourishes: the band's brass with its filter opened.
+Voice BrightBrass() {
+    Patch p;
+    p.wave = Wave::Saw;
+    p.unison = 2;
+    p.detuneCents = 5.0;
+    p.amp = {0.012, 0.2, 0.8, 0.12};
+    p.cutoff = 1900.0;
+    p.q = 1.0;
+    p.keyTrack = 0.6;
+    p.envAmount = 3.2;
+    p.filterEnv = {0.02, 0.25, 0.5, 0.15};
+    p.vibratoHz = 5.6;
+    p.vibratoCents = 8.0;
+    p.vibratoDelay = 0.3;
+    p.scoopCents = -30.0;
+    return Subtractive(p);
+}
+
+// A sine that slides between notes and wavers: the theremin of old space films.
+Voice Theremin() {
+    Patch p;
+    p.wave = Wave::Sine;
+    p.wave2 = Wave::Triangle;
+    p.mix2 = 0.25f;
+    p.amp = {0.12, 0.2, 0.9, 0.35};
+    p.cutoff = 6000.0;
+    p.keyTrack = 0.0;
+    p.vibratoHz = 6.2;
+    p.vibratoCents = 28.0;
+    p.vibratoDelay = 0.1;
+    return Subtractive(p);
+}
+
 Status ComposeAction(SoundRng& rng, Track& out) {
-    Score s(140.0, rng);
-    constexpr std::string_view chords = "Dm:4 Bb:4 Gm:2 A:2";
-    s.Pattern(Bus::Bass, SynthBass(), chords, "1:.25 1 8 1 1 8 1 8", 0.0, 38, 0.9f);
-    s.Chords(Bus::Extra, Brass(), chords, "x:.75! x:.75 x:.5 -:2", 0.0, 62, 0.4f, -0.2f);
-    s.Melody(Bus::Lead, Strings(),
-             "d6:1.5 a5:.5 d6:1 e6:1 | f6:1.5 e6:.5 d6:1 c6:1 | bb5:1 c6:1 c#6:2", 0.0, 0.35f,
-             0.2f);
-    constexpr std::string_view groove[] = {"k:x..x..x.x..x..x.", "s:....X.......X.xx",
-                                           "h:xgxgxgxgxgxgxgxg"};
-    constexpr std::string_view fill[] = {"k:x.....x.........", "s:x.x.x.x.xxxxXXXX",
-                                         "t:........x.x.....", "l:............x.x."};
-    s.Drums(groove, 0.0, 2);
-    s.Drums(fill, 8.0, 1);
-    s.Hit(Drum::Crash, 0.0, 0.7f);
-    s.Melody(Bus::Extra, Brass(), "d4+f4+a4+d5:1!", 12.0, 0.5f);
-    s.Melody(Bus::Bass, SynthBass(), "d2+d3:1!", 12.0, 0.9f);
-    s.Hit(Drum::Crash, 12.0, 1.0f);
-    s.Hit(Drum::Kick, 12.0, 1.0f);
-    s.Hit(Drum::Timpani, 12.0, 1.0f, TimpaniPitch(38));
-    return FinishCue(s, CueMix(), 13.0, 1.2, out);
+    // A chase: B minor at full tilt, a sixteenth-note bass, brass stabs and tom runs.
+    Score s(150.0, rng);
+    constexpr std::string_view chords = "Bm:2 G:2 A:2 F#:2 Bm:2 G:2 A:2 F#:2";
+    s.Pattern(Bus::Bass, SynthBass(), chords, "1:.25 1 8 1", 0.0, 35, 0.9f);
+    s.Chords(Bus::Extra, Brass(), chords, "x:.5! -:.25 x:.25~ x:1", 0.0, 59, 0.38f, -0.25f);
+    s.Melody(Bus::Lead, LeadSynth(),
+             "f#5:.5 b5 c#6 d6:1 c#6:.5 | a5:.5 b5 c#6:1 a#5:1 | "
+             "f#5:.5 b5 c#6 d6:1 e6:.5 | f#6:1 e6:.5 d6:.5 c#6:2",
+             0.0, 0.3f, 0.2f);
+    constexpr std::string_view groove[] = {"k:x..x..x.x..x....", "s:....X.......X..x",
+                                           "h:xxxxxxxxxxxxxxxx"};
+    constexpr std::string_view fill[] = {"k:x.......x.......", "t:x.x.x.x.........",
+                                         "m:........x.x.....", "l:............x.xx"};
+    s.Drums(groove, 0.0, 3);
+    s.Drums(fill, 12.0, 1);
+    Choke(s, 0.0, 0.7f);
+    s.Melody(Bus::Extra, Brass(), "b3+f#4+b4+d5:.75!", 16.0, 0.5f);
+    s.Melody(Bus::Bass, SynthBass(), "b1+b2:.75!", 16.0, 0.9f);
+    s.Hit(Drum::Kick, 16.0, 1.0f);
+    s.Hit(Drum::TomLow, 16.0, 0.9f);
+    Choke(s, 16.0, 1.0f);
+    return FinishCue(s, CueMix(), 17.0, 0.8, out);
 }
 
 Status ComposeCartoon(SoundRng& rng, Track& out) {
+    // Written in C, played in D: clear of the crime cue's C minor.
+    constexpr int kKey = 2;
     Score s(150.0, rng);
     s.Melody(Bus::Lead, Xylophone(),
              "c6:.5~ e6~ g6~ c7~ b6:.25 a6 g6 f6 e6:.5~ d6~ | "
              "c6:.25 d6 e6 f6 g6:.5 -:.5 g6:.25 a6 b6 -:.25 c7:1!",
-             0.0, 0.55f, 0.15f);
-    s.Melody(Bus::Bass, Tuba(), "c2:1~ g2~ c2~ g2~ | f2~ g2~ c2:1! -:1", 0.0, 0.8f);
-    s.Chords(Bus::Keys, Pizzicato(), "C:4 F:1 G:1 C:2", "-:.5 x:.5~", 0.0, 60, 0.3f, -0.25f);
+             0.0, 0.55f, 0.15f, kKey);
+    s.Melody(Bus::Bass, Tuba(), "c2:1~ g2~ c2~ g2~ | f2~ g2~ c2:1! -:1", 0.0, 0.8f, 0.0f, kKey);
+    s.Chords(Bus::Keys, Pizzicato(), "C:4 F:1 G:1 C:2", "-:.5 x:.5~", 0.0, 60, 0.3f, -0.25f, kKey);
     constexpr std::string_view drums[] = {"w:x.g.x.g.x.g.x.g.", "w:x.g.x.g.x.x.x..."};
     s.Drums(drums, 0.0, 2);
     s.Place(Bus::Extra, Boing(190.0, 0.8), 8.0, 0.6f);
@@ -157,7 +230,7 @@ Status ComposeThriller(SoundRng& rng, Track& out) {
     // The sting.
     s.Melody(Bus::Lead, Brass(), "c4+db4+g4+ab4:1.2!", 4.0, 0.5f);
     s.Melody(Bus::Keys, Piano(), "c1+c2+db2+g2:1.5!", 4.0, 0.5f);
-    s.Hit(Drum::Crash, 4.0, 1.0f);
+    Choke(s, 4.0, 1.0f);
     s.Hit(Drum::Timpani, 4.0, 1.0f, TimpaniPitch(36));
     s.Hit(Drum::Kick, 4.0, 1.0f);
     return FinishCue(s, CueMix(), 5.5, 0.9, out);
@@ -175,8 +248,8 @@ Status ComposeQuiz(SoundRng& rng, Track& out) {
     constexpr std::string_view drums[] = {"k:x...x...x...x...", "k:X...X...X.......",
                                           "s:ggggxxxxxxxxXXXX", "s:X...X...X......."};
     s.Drums(drums, 0.0, 2);
-    s.Hit(Drum::Crash, 4.0, 0.9f);
-    s.Hit(Drum::Crash, 6.0, 1.0f);
+    Choke(s, 4.0, 0.9f);
+    Choke(s, 6.0, 1.0f);
     return FinishCue(s, CueMix(), 8.5, 1.2, out);
 }
 
@@ -195,44 +268,42 @@ Status ComposeCultural(SoundRng& rng, Track& out) {
 }
 
 Status ComposeSports(SoundRng& rng, Track& out) {
-    Score s(132.0, rng);
-    constexpr std::string_view chords = "C:4 F:2 G:2 C:3";
-    s.Melody(Bus::Lead, Brass(),
-             "g4:.5~ c5:.5~ e5:.5~ g5:1 e5:.5 g5:1! | a5:.5~ a5:.5~ g5:.5 f5:.5 a5:1 g5:1 | c6:3!",
-             0.0, 0.5f);
-    s.Chords(Bus::Extra, Brass(), chords, "x:.5~ x:.5~ x:.5~ x:1 x:.5 x:1", 0.0, 55, 0.3f, -0.25f);
-    s.Pattern(Bus::Bass, SynthBass(), chords, "1:.5 1 8 1 5 1 8 5", 0.0, 36, 0.8f);
-    constexpr std::string_view drums[] = {
-        "k:x.x.x.x.x.x.x.x.", "s:....X.......X...", "s:....X...x.x.XXXX", "t:................",
-        "t:........x.x.....", "m:................", "m:............x.x."};
+    // The stadium: an organ's "charge!" call in D over four-on-the-floor and the crowd's claps.
+    Score s(126.0, rng);
+    constexpr std::string_view chords = "D:2 G:2 A:2 D:2";
+    const Voice organ = StadiumOrgan();
+    s.Melody(Bus::Lead, organ, "a4:.5~ d5:.5~ f#5:.5~ a5:1 f#5:.5 a5:1!", 0.0, 0.42f, 0.1f);
+    s.Melody(Bus::Lead, organ, "a4:.5~ d5:.5~ f#5:.5~ a5:1 f#5:.5 a5:1!", 4.0, 0.42f, 0.1f, 2);
+    s.Chords(Bus::Keys, organ, chords, "x:.5~ -:.5 x:.5~ -:.5", 0.0, 57, 0.2f, -0.3f);
+    s.Pattern(Bus::Bass, FingerBass(), chords, "1:1 5, 1 5,", 0.0, 38, 0.8f);
+    constexpr std::string_view drums[] = {"k:x...x...x...x...", "c:....x.......x...",
+                                          "c:....x.......x.x."};
     s.Drums(drums, 0.0, 2);
-    s.Hit(Drum::Crash, 0.0, 0.8f);
-    s.Hit(Drum::Crash, 8.0, 1.0f);
+    s.Melody(Bus::Lead, organ, "d5+f#5+a5+d6:2!", 8.0, 0.45f, 0.1f);
+    s.Melody(Bus::Bass, FingerBass(), "d2:2!", 8.0, 0.9f);
+    for (double at : {8.0, 8.5, 9.0})
+        s.Hit(Drum::Clap, at, 0.9f);
     s.Hit(Drum::Kick, 8.0, 1.0f);
-    s.Hit(Drum::Timpani, 8.0, 1.0f, TimpaniPitch(36));
-    return FinishCue(s, CueMix(), 11.0, 1.0, out);
+    return FinishCue(s, CueMix(), 10.0, 0.9, out);
 }
 
 Status ComposeWar(SoundRng& rng, Track& out) {
-    Score s(100.0, rng);
-    constexpr std::string_view chords = "Cm:4 Ab:2 G:2";
-    s.Chords(Bus::Extra, Brass(), chords, "x:.75! x:.25~ x:1 x:.75 x:.25~ x:1", 0.0, 48, 0.4f);
-    s.Pattern(Bus::Bass, Tuba(), chords, "1:.75 1:.25~ 1:1", 0.0, 36, 0.8f);
-    s.Melody(Bus::Pad, Strings(),
-             Repeated("g5+c6:.25?", 16) + Repeated("ab5+c6:.25?", 8) + Repeated("g5+b5:.25?", 8),
-             0.0, 0.2f, 0.3f);
-    constexpr std::string_view drums[] = {"s:X..xX.x.X..xX.xx", "s:X..xX.x.xxxxXXXX"};
+    // A march in F minor: a field drum's rolls and a bugle's call over a tuba.
+    Score s(104.0, rng);
+    s.Melody(Bus::Lead, BrightBrass(),
+             "c4:.75 f4:.25 f4:1 ab4:.75 f4:.25 c5:1 | "
+             "c5:.75 db5:.25 c5:.5 bb4:.5 ab4:.75 g4:.25 f4:1",
+             0.0, 0.45f, 0.1f);
+    s.Melody(Bus::Bass, Tuba(), "f2:1~ c2~ f2~ c2~ | db2~ c2~ f2:1 c2:1", 0.0, 0.8f);
+    s.Chords(Bus::Pad, Brass(), "Fm:4 Db:2 C:2", "x:1 -:1 x:1 -:1", 0.0, 53, 0.22f, -0.3f);
+    constexpr std::string_view drums[] = {"s:X..xX..xX.xxX.xx", "s:X..xX..xxxxxXxXx",
+                                          "b:x...x...x...x..."};
     s.Drums(drums, 0.0, 2);
-    s.Hit(Drum::Timpani, 0.0, 1.0f, TimpaniPitch(36));
-    s.Hit(Drum::Timpani, 2.0, 0.8f, TimpaniPitch(36));
-    s.Hit(Drum::Timpani, 4.0, 0.9f, TimpaniPitch(32));
-    s.Hit(Drum::Timpani, 6.0, 0.9f, TimpaniPitch(31));
-    s.Melody(Bus::Extra, Brass(), "c3+g3+c4+eb4+g4:1!", 8.0, 0.5f);
-    s.Melody(Bus::Bass, Tuba(), "c2:1!", 8.0, 0.9f);
-    s.Hit(Drum::Crash, 8.0, 1.0f);
+    s.Melody(Bus::Lead, BrightBrass(), "c4+f4+ab4+c5:1.5!", 8.0, 0.5f, 0.1f);
+    s.Melody(Bus::Bass, Tuba(), "f1+f2:1.5!", 8.0, 0.9f);
+    s.Hit(Drum::Snare, 8.0, 1.0f);
     s.Hit(Drum::Kick, 8.0, 1.0f);
-    s.Hit(Drum::Timpani, 8.0, 1.0f, TimpaniPitch(36));
-    return FinishCue(s, CueMix(), 9.0, 1.2, out);
+    return FinishCue(s, CueMix(), 9.5, 0.8, out);
 }
 
 Status ComposeWestern(SoundRng& rng, Track& out) {
@@ -269,7 +340,7 @@ Status ComposeComedy(SoundRng& rng, Track& out) {
     s.Hit(Drum::Snare, 8.0, 0.9f);
     s.Hit(Drum::TomLow, 8.5, 0.9f);
     s.Hit(Drum::Kick, 9.0, 1.0f);
-    s.Hit(Drum::Crash, 9.0, 0.7f);
+    Choke(s, 9.0, 0.7f, 0.3f);
     return FinishCue(s, CueMix(), 9.5, 1.3, out);
 }
 
@@ -312,43 +383,47 @@ Status ComposeDrama(SoundRng& rng, Track& out) {
 }
 
 Status ComposeSciFi(SoundRng& rng, Track& out) {
-    Score s(112.0, rng);
-    constexpr std::string_view chords = "Am:2 Fmaj7:2 Dm:2 Esus4:1 E:1 Am:2";
-    s.Pattern(Bus::Extra, AcidArp(), chords, "1:.25 3 5 8 3' 5' 8 5", 0.0, 57, 0.35f, 0.0f, 0, 0.6);
-    s.Chords(Bus::Pad, WarmPad(), chords, "", 0.0, 57, 0.25f);
-    s.Pattern(Bus::Bass, SynthBass(), chords, "1:2", 0.0, 33, 0.5f);
-    s.Melody(Bus::Lead, Whistle(), "e6:2 c6:2 a5:2 g#5:2 a5:2", 0.0, 0.22f, -0.2f);
-    s.Note(Bus::Lead, Glockenspiel(), 93, 8.0, 2.0, 0.25f, 0.7f, 0.3f);
+    // Major chords a third apart that belong to no one key, a bubbling arpeggio in the echo
+    // and a theremin gliding over them: somewhere far from here.
+    Score s(96.0, rng);
+    constexpr std::string_view chords = "Bb:2 D:2 Gb:2 D:2";
+    s.Pattern(Bus::Extra, AcidArp(), chords, "1:.25 5 8 5' 3' 8 5 3", 0.0, 58, 0.3f, 0.0f, 0, 0.6);
+    s.Chords(Bus::Pad, WarmPad(), chords, "", 0.0, 58, 0.25f);
+    s.Pattern(Bus::Bass, SynthBass(), chords, "1:1 1'", 0.0, 34, 0.45f);
+    const Voice theremin = Theremin();
+    s.Note(Bus::Lead, theremin, 77, 0.0, 2.0, 0.3f, 0.7f, -0.2f);
+    s.Note(Bus::Lead, theremin, 78, 2.0, 2.0, 0.3f, 0.7f, -0.2f, 77);
+    s.Note(Bus::Lead, theremin, 73, 4.0, 2.0, 0.3f, 0.7f, -0.2f, 78);
+    s.Note(Bus::Lead, theremin, 81, 6.0, 2.0, 0.3f, 0.7f, -0.2f, 73);
+    s.Note(Bus::Lead, theremin, 82, 8.0, 2.0, 0.3f, 0.7f, -0.2f, 81);
+    s.Chords(Bus::Pad, WarmPad(), "Bb:2", "", 8.0, 58, 0.25f);
+    s.Note(Bus::Lead, Glockenspiel(), 94, 8.0, 2.0, 0.25f, 0.7f, 0.3f);
     MixSettings mix = CueMix();
     mix.echo = {0.3f, 0, 0, 0, 0, 0.35f};
     mix.echoFeedback = 0.45f;
-    return FinishCue(s, mix, 10.0, 1.5, out);
+    return FinishCue(s, mix, 10.0, 1.2, out);
 }
 
 Status ComposeNews(SoundRng& rng, Track& out) {
+    // The ticker in G minor: a teleprinter's stutter of short notes over electric piano and a
+    // ticking rim, ending on a bell's "ding" rather than a fanfare.
     Score s(120.0, rng);
-    constexpr std::string_view chords = "Dm:2 Bb:2 C:2 A:2";
-    // The ticker: a teleprinter's stutter of short notes.
+    constexpr std::string_view chords = "Gm:2 Eb:2 Cm:2 D:2";
     s.Melody(
         Bus::Lead, ChipLead(),
-        "a5:.25~ -:.25 a5:.25~ a5~ -:.25 a5~ -:.25 a5~ a5~ a5~ -:.25 a5~ -:.25 a5~ a5~ -:.25 | "
-        "d6:.25~ -:.25 d6~ a5~ -:.25 d6~ -:.25 a5~ d6~ a5~ -:.25 d6~ -:.25 a5~ d6~ -:.25",
-        0.0, 0.25f, 0.25f);
-    s.Chords(Bus::Extra, Brass(), chords, "x:1.5! x:.5~", 0.0, 57, 0.4f, -0.2f);
-    s.Chords(Bus::Pad, Strings(), chords, "", 0.0, 62, 0.15f);
-    s.Pattern(Bus::Bass, SynthBass(), chords, "1:.5~ 1:.5~ 1:.5~ 8:.5~", 0.0, 38, 0.7f);
-    s.Hit(Drum::Timpani, 0.0, 0.9f, TimpaniPitch(38));
-    s.Hit(Drum::Timpani, 2.0, 0.8f, TimpaniPitch(34));
-    s.Hit(Drum::Timpani, 4.0, 0.8f, TimpaniPitch(36));
-    s.Hit(Drum::Timpani, 6.0, 0.9f, TimpaniPitch(33));
-    constexpr std::string_view drums[] = {"k:x...x...x...x...", "s:....x.......x.x.",
+        "d6:.25~ -:.25 d6:.25~ d6~ -:.25 d6~ -:.25 d6~ d6~ d6~ -:.25 d6~ -:.25 d6~ d6~ -:.25 | "
+        "g6:.25~ -:.25 g6~ d6~ -:.25 g6~ -:.25 d6~ g6~ d6~ -:.25 g6~ -:.25 f#6~ g6~ -:.25",
+        0.0, 0.22f, 0.25f);
+    s.Chords(Bus::Keys, EPiano(), chords, "x:1.5 x:.5~", 0.0, 55, 0.4f, -0.2f);
+    s.Pattern(Bus::Bass, SynthBass(), chords, "1:.5~ 1:.5~ 1:.5~ 8:.5~", 0.0, 31, 0.7f);
+    constexpr std::string_view drums[] = {"k:x.......x.......", "r:..x...x...x...xx",
                                           "h:xxxxxxxxxxxxxxxx"};
     s.Drums(drums, 0.0, 2, 0.8f);
-    s.Melody(Bus::Extra, Brass(), "d4+a4+d5+f5:2!", 8.0, 0.5f);
-    s.Melody(Bus::Lead, ChipLead(), "d6:.25~ d6~ d6~ -:.25 d6:1!", 8.0, 0.25f, 0.25f);
-    s.Melody(Bus::Bass, SynthBass(), "d2+d3:2", 8.0, 0.8f);
-    s.Hit(Drum::Crash, 8.0, 1.0f);
-    s.Hit(Drum::Timpani, 8.0, 1.0f, TimpaniPitch(38));
+    s.Melody(Bus::Keys, EPiano(), "g3+d4+g4+bb4:2!", 8.0, 0.5f, -0.2f);
+    s.Melody(Bus::Lead, ChipLead(), "g6:.25~ g6~ g6~ -:.25 g6:1!", 8.0, 0.22f, 0.25f);
+    s.Melody(Bus::Bass, SynthBass(), "g1+g2:2", 8.0, 0.8f);
+    s.Note(Bus::Extra, Vibraphone(), 79, 8.0, 2.0, 0.45f, 0.9f, 0.2f);
+    s.Note(Bus::Extra, Glockenspiel(), 91, 8.0, 2.0, 0.3f, 0.9f, 0.2f);
     return FinishCue(s, CueMix(), 10.0, 1.0, out);
 }
 

@@ -1,9 +1,11 @@
 // The one-shot effects: the button click, the little fanfare for a counted spot, the cash
 // register and the coins of a payment, and a car horn from the street.
+#include <algorithm>
 #include <array>
 #include <cmath>
 
 #include "Foley.h"
+#include "Instruments.h"
 #include "Recipes.h"
 #include "Score.h"
 
@@ -28,21 +30,36 @@ Status ComposeButton(SoundRng& rng, Track& out) {
     return Status::Ok();
 }
 
+// A short, bright brass flourish for a counted spot: a triplet run up to a held major chord,
+// a tuba under it and a snare pickup, and no cymbal to wash it out.
 Status ComposeFanfare(SoundRng& rng, Track& out) {
-    Score s(150.0, rng);
-    s.Melody(Bus::Lead, Brass(),
-             "g4+c5:.25~ c5+e5:.25~ e5+g5:.25~ g5+c6:.75! e5+g5:.25 g5+c6+e6:1.5!", 0.0, 0.5f);
-    s.Melody(Bus::Bass, Tuba(), "c3:.75~ g2:.75~ c2:1.75!", 0.0, 0.6f);
-    s.Hit(Drum::Snare, 0.0, 0.5f);
-    s.Hit(Drum::Snare, 0.25, 0.5f);
-    s.Hit(Drum::Snare, 0.5, 0.6f);
-    s.Hit(Drum::Crash, 1.75, 0.6f);
-    s.Hit(Drum::Kick, 1.75, 0.9f);
+    Patch bright;
+    bright.wave = Wave::Saw;
+    bright.unison = 2;
+    bright.detuneCents = 5.0;
+    bright.amp = {0.01, 0.18, 0.8, 0.12};
+    bright.cutoff = 2200.0;
+    bright.q = 1.0;
+    bright.keyTrack = 0.6;
+    bright.envAmount = 3.5;
+    bright.filterEnv = {0.015, 0.2, 0.55, 0.12};
+    bright.scoopCents = -25.0;
+    const Voice trumpet = Subtractive(bright);
+    Score s(160.0, rng);
+    s.Melody(Bus::Lead, trumpet, "g4:.3333~ c5~ e5~ g5:.5! e5:.25~ g5+c6+e6:1.25!", 0.0, 0.5f,
+             0.15f);
+    s.Melody(Bus::Keys, trumpet, "-:1.5 e5+g5:1.25!", 0.0, 0.3f, -0.2f);
+    s.Melody(Bus::Bass, Tuba(), "c3:.5~ g2:.5~ -:.5 c2:1.25!", 0.0, 0.6f);
+    s.Hit(Drum::Snare, 0.0, 0.35f);
+    s.Hit(Drum::Snare, 0.3333, 0.4f);
+    s.Hit(Drum::Snare, 0.6667, 0.5f);
+    s.Hit(Drum::Snare, 1.75, 0.6f);
+    s.Hit(Drum::Kick, 1.75, 0.8f);
     if (!s.status()) return s.status();
     MixSettings mix;
-    mix.room = {0.55f, 0.45f, 0.25f};
+    mix.room = {0.5f, 0.45f, 0.22f};
     out = s.Mix(mix);
-    out.Resize(std::min(out.Frames(), Frames(1.7)));
+    out.Resize(std::min(out.Frames(), Frames(1.3)));
     out.FadeEdges(0.0, 0.2);
     return Status::Ok();
 }

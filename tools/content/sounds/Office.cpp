@@ -112,13 +112,13 @@ Track Murmur(double seconds, std::span<const double> pitches, bool laughs, Sound
 
 Status ComposeChatter3(SoundRng& rng, Track& out) {
     constexpr std::array<double, 6> kPitches = {108.0, 122.0, 140.0, 185.0, 205.0, 228.0};
-    out = Murmur(5.0, kPitches, false, rng);
+    out = Murmur(3.7, kPitches, false, rng);
     return Status::Ok();
 }
 
 Status ComposeChatter4(SoundRng& rng, Track& out) {
     constexpr std::array<double, 4> kPitches = {215.0, 115.0, 196.0, 132.0};
-    out = Murmur(4.5, kPitches, true, rng);
+    out = Murmur(3.6, kPitches, true, rng);
     return Status::Ok();
 }
 
@@ -132,21 +132,24 @@ void Keystroke(Foley& foley, double at, bool spaceBar, SoundRng& rng) {
 }
 
 Status ComposeTyping(SoundRng& rng, Track& out) {
-    const double seconds = 4.0;
+    // The last key is pressed early enough for its release and the room to die away before the
+    // file ends: the next ambience sound follows four seconds after this one started.
+    const double seconds = 3.6, lastPress = seconds - 0.5;
     Foley foley(seconds);
     double t = 0.12;
-    while (t < seconds - 0.3) {
+    while (t < lastPress) {
         const int word = 3 + rng.Below(6);
-        for (int k = 0; k < word && t < seconds - 0.3; ++k) {
+        for (int k = 0; k < word && t < lastPress; ++k) {
             Keystroke(foley, t, false, rng);
             t += rng.Range(0.085, 0.19);
         }
-        if (t < seconds - 0.3) Keystroke(foley, t, true, rng);
+        if (t < lastPress) Keystroke(foley, t, true, rng);
         t += rng.Range(0.13, 0.22);
         if (rng.Unit() < 0.18) t += rng.Range(0.3, 0.6);
     }
     out = foley.ToTrack({0.3f, 0.5f, 0.18f});
     out.Resize(Frames(seconds));
+    out.FadeEdges(0.0, 0.1);
     return Status::Ok();
 }
 
@@ -182,11 +185,13 @@ Status ComposeEjectTape(SoundRng& rng, Track& out) {
     return Status::Ok();
 }
 
-// An old desk telephone: a clapper between two bells, twenty strikes a second, two rings.
+// An old desk telephone: a clapper hammering between two bells twenty times a second, in two
+// rings of a second each with silence between them. The bells are damped enough that each
+// strike is heard and the pause is a real pause.
 Status ComposePhone(SoundRng& rng, Track& out) {
     constexpr std::array<Mode, 4> kBell = {
-        {{1.0, 1.0, 0.5}, {2.1, 0.5, 0.3}, {3.9, 0.3, 0.2}, {5.4, 0.15, 0.12}}};
-    const double seconds = 4.4;
+        {{1.0, 1.0, 0.13}, {2.1, 0.55, 0.08}, {3.9, 0.35, 0.05}, {5.4, 0.2, 0.035}}};
+    const double seconds = 3.7;
     std::vector<float> ring(Frames(seconds), 0.0f);
     const std::array<double, 2> bells = {1100.0, 1310.0};
     std::array<std::array<double, 4>, 2> amp{}, phase{};
@@ -197,11 +202,13 @@ Status ComposePhone(SoundRng& rng, Track& out) {
     int strike = 0;
     for (size_t i = 0; i < ring.size(); ++i) {
         const double t = static_cast<double>(i) / kSampleRate;
-        const bool ringing = (t >= 0.05 && t < 1.45) || (t >= 2.25 && t < 3.65);
+        const bool ringing = (t >= 0.05 && t < 1.05) || (t >= 1.95 && t < 2.95);
         if (ringing && i >= nextStrike) {
             const size_t bell = static_cast<size_t>(strike++ % 2);
+            // The clapper never lands twice alike.
+            const double force = 0.3 + 0.08 * rng.Unit();
             for (size_t m = 0; m < kBell.size(); ++m)
-                amp[bell][m] += kBell[m].amplitude * 0.35;
+                amp[bell][m] += kBell[m].amplitude * force;
             nextStrike = i + Frames(0.025);
         } else if (!ringing) {
             nextStrike = std::max(nextStrike, i);
@@ -215,13 +222,13 @@ Status ComposePhone(SoundRng& rng, Track& out) {
                 amp[b][m] *= fade[m];
             }
         }
-        ring[i] = static_cast<float>(sample) + (ringing ? 0.02f * rng.Bipolar() : 0.0f);
+        ring[i] = static_cast<float>(sample);
     }
     Foley foley(seconds);
     foley.Add(0.0, ring, 1.0f);
-    out = foley.ToTrack({0.4f, 0.5f, 0.2f});
+    out = foley.ToTrack({0.3f, 0.6f, 0.08f});
     out.Resize(Frames(seconds));
-    out.FadeEdges(0.0, 0.1);
+    out.FadeEdges(0.0, 0.2);
     return Status::Ok();
 }
 
