@@ -20,7 +20,8 @@ void TForm7::buildTopBar() {
     m_bankrupt = Text(this, "Bankrupt_Label", OfficeText::kBankruptLabel, {104, 48, 150, 26}, 13,
                       Tone::Warning, true);
     m_bankrupt->hide();
-    m_channelText = new BlindLabel(session(), this, "BlindLabel22", " ", {264, 50, 190, 24});
+    // Ends short of the viewed company's name on the right.
+    m_channelText = new BlindLabel(session(), this, "BlindLabel22", " ", {264, 50, 180, 24});
 
     m_date = Text(this, "Label17", QString(), {450, 14, 370, 30}, 14, Tone::Plain);
     m_date->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -68,8 +69,9 @@ void TForm7::buildTv() {
         row->setTextFormat(Qt::PlainText);
     }
 
+    // Two lines under the rating row: "Advertisement" and a long title wrap.
     m_onAir = new BlindLabel(session(), this, "BlindLabel23", "Now broadcasting: Nothing",
-                             {492, 252, 388, 24});
+                             {486, 244, 400, 40});
 }
 
 void TForm7::buildControls() {
@@ -145,7 +147,7 @@ void TForm7::buildMainButtons() {
                                               .text = MainButtonCaption(k),
                                               .rect = place,
                                               .twinName = QString("BlindLabel%1").arg(11 + k),
-                                              .twinRect = {place.x(), place.y() + 2, 128, 46},
+                                              .twinRect = {place.x(), place.y() + 50, 128, 46},
                                               .playsClick = false,
                                               .picture = QString("QVX2_office%1").arg(k)},
                                              [this, k] { mainButtonClicked(k); });
@@ -156,6 +158,11 @@ void TForm7::buildMainButtons() {
         button->label()->setFont(font);
         m_buttons[k] = button;
         showShortcut(k);
+        // The twin takes the place of the drawn caption below the icon, and shows it alone.
+        QLabel* caption = button->label();
+        caption->setVisible(!session().blindMode());
+        connect(&session(), &Session::blindModeChanged, caption,
+                [caption](bool blind) { caption->setVisible(!blind); });
     }
 }
 
@@ -185,7 +192,7 @@ void TForm7::buildInfoPopup() {
 
 void TForm7::buildGroupPopup() {
     m_groupPopup =
-        Panel(this, "Panel_AudiencePopup", {kKidsPopupPlace, QSize(192, 340)}, PanelKind::Popup);
+        Panel(this, "Panel_AudiencePopup", {kKidsPopupPlace, QSize(192, 370)}, PanelKind::Popup);
     m_groupName = Text(m_groupPopup, "Label29", QString(), {12, 6, 168, 26}, 13, Tone::Plain, true);
     for (int i = 1; i <= 4; ++i) {
         const int y = 36 + (i - 1) * 40;
@@ -194,9 +201,12 @@ void TForm7::buildGroupPopup() {
         m_groupRows.values.push_back(Text(m_groupPopup, QString("GroupValue%1").arg(i), QString(),
                                           {12, y + 18, 168, 20}, 11, Tone::Plain, true));
     }
+    // The longest verdict, "This is really bad...", takes two lines.
     m_groupOpinion =
-        Text(m_groupPopup, "Label34", QString(), {12, 196, 168, 22}, 11, Tone::Highlight, true);
-    m_groupVoice = Text(m_groupPopup, "Label35", QString(), {12, 220, 168, 114}, 11, Tone::Muted);
+        Text(m_groupPopup, "Label34", QString(), {12, 196, 168, 40}, 11, Tone::Highlight, true);
+    m_groupOpinion->setWordWrap(true);
+    m_groupOpinion->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_groupVoice = Text(m_groupPopup, "Label35", QString(), {12, 238, 168, 126}, 11, Tone::Muted);
     m_groupVoice->setWordWrap(true);
     m_groupVoice->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_groupPopup->setAttribute(Qt::WA_TransparentForMouseEvents);

@@ -29,6 +29,35 @@ void FillRows(const std::vector<QLabel*>& captions, const std::vector<QLabel*>& 
     }
 }
 
+// A viewer's voice carries the company's name, which may be long: a smaller font first, then
+// whole words cut with an ellipsis before the closing quote, so the label never clips a line.
+void FitWrapped(QLabel* label, const QString& text, int largest, int smallest) {
+    const auto fits = [label](const QString& candidate) {
+        return label->fontMetrics()
+                   .boundingRect(QRect(0, 0, label->width(), 1 << 20), Qt::TextWordWrap, candidate)
+                   .height() <= label->height();
+    };
+    label->setAccessibleName(text);
+    QFont font = label->font();
+    for (int size = largest; size >= smallest; --size) {
+        font.setPointSize(size);
+        label->setFont(font);
+        if (fits(text)) {
+            label->setText(text);
+            return;
+        }
+    }
+    QString cut = text;
+    const QString tail =
+        text.endsWith('"') ? QString::fromUtf8("\u2026\"") : QString::fromUtf8("\u2026");
+    while (!cut.isEmpty()) {
+        const qsizetype space = cut.lastIndexOf(' ');
+        cut.truncate(space > 0 ? space : cut.size() - 1);
+        if (fits(cut + tail)) break;
+    }
+    label->setText(cut + tail);
+}
+
 }  // namespace
 
 int TForm7::playbackInterval() const {
@@ -191,7 +220,7 @@ bool TForm7::showGroupInfo(int group) {
     m_groupName->setText(Text(info.groupName));
     FillRows(m_groupRows.captions, m_groupRows.values, info.rows);
     if (info.opinion) m_groupOpinion->setText(Text(*info.opinion));
-    m_groupVoice->setText(Text(info.voice));
+    FitWrapped(m_groupVoice, Text(info.voice), 11, 9);
     return true;
 }
 
@@ -311,7 +340,8 @@ void TForm7::tvClicked() {
 
 void TForm7::showGroupPopup(int face) {
     const int step = m_faceBoxes[2]->y() - m_faceBoxes[1]->y();
-    const int lowest = height() - m_groupPopup->height() - 8;
+    // Beside its face, but never over the main buttons ("End turn", "Exit game" beneath).
+    const int lowest = m_buttons[1]->y() - m_groupPopup->height() - 8;
     const int y = std::min(kKidsPopupPlace.y() + (face - 1) * step, lowest);
     m_groupPopup->move(kKidsPopupPlace.x(), y);
     m_groupPopupFace = face;

@@ -97,6 +97,74 @@ TEST_P(PictureMap, MorePeopleNeverMeansADimmerRegion) {
     }
 }
 
+// Places whose owner a Voronoi split of the land got wrong: each must lie in its own country's
+// region, and neighbours that are no region (Ireland, the Low Countries, Austria) in none.
+struct Place {
+    int map;
+    const char* name;
+    pictures::GeoPoint where;
+    int region;  // 0 = sea or foreign land
+};
+
+constexpr Place kPlaces[] = {
+    {Map::kEu, "Dublin", {-6.5, 53.3}, 0},
+    {Map::kEu, "Galway", {-8.8, 53.4}, 0},
+    {Map::kEu, "central Jutland", {9.2, 56.2}, 9},
+    {Map::kEu, "Jutland by the border", {9.3, 55.2}, 9},
+    {Map::kEu, "Schleswig", {9.6, 54.5}, 1},
+    {Map::kEu, "Amsterdam", {5.0, 52.3}, 0},
+    {Map::kEu, "Vienna", {16.3, 48.2}, 0},
+    {Map::kEu, "Prague", {14.4, 50.1}, 0},
+    {Map::kEu, "Zurich", {8.5, 47.3}, 0},
+    {Map::kEu, "Corsica", {9.1, 42.1}, 2},
+    {Map::kEu, "Sicily", {14.0, 37.5}, 4},
+    {Map::kEu, "Mallorca", {2.9, 39.6}, 5},
+    {Map::kEu, "Lisbon's hinterland", {-8.5, 39.0}, 6},
+    {Map::kEu, "Badajoz", {-6.5, 38.8}, 5},
+    {Map::kEu, "Crete", {24.9, 35.2}, 7},
+    {Map::kEu, "Bulgaria", {25.0, 42.5}, 0},
+    {Map::kEu, "Lithuania", {24.5, 55.0}, 0},
+    {Map::kEu, "Estonia", {25.5, 58.8}, 0},
+    {Map::kEu, "Helsinki's hinterland", {25.0, 60.6}, 9},
+    {Map::kEu, "the North Sea", {3.0, 56.0}, 0},
+    {Map::kEu, "the Bay of Biscay", {-4.0, 45.0}, 0},
+    {Map::kGreatBritain, "Dumfries", {-3.6, 55.1}, 6},
+    {Map::kGreatBritain, "Galloway", {-4.5, 54.95}, 6},
+    {Map::kGreatBritain, "the Borders", {-2.7, 55.5}, 6},
+    {Map::kGreatBritain, "Carlisle", {-2.9, 54.85}, 5},
+    {Map::kGreatBritain, "the Solway Firth", {-3.5, 54.85}, 0},
+    {Map::kGreatBritain, "Belfast", {-6.0, 54.6}, 0},
+};
+
+TEST(PictureMapPlaces, EveryPlaceBelongsToItsOwnCountrysRegion) {
+    for (const Place& place : kPlaces) {
+        SCOPED_TRACE(place.name);
+        const MapLayout& layout = GetMapLayout(place.map);
+        const QPointF at = layout.project(place.where);
+        ASSERT_TRUE(QRectF(0, 0, kMapWidth, kMapHeight).contains(at));
+        EXPECT_EQ(layout.RegionAt(at), place.region);
+    }
+}
+
+TEST(PictureMapPlaces, RegionsNeitherOverlapNorReachBeyondTheLand) {
+    for (int map = 1; map <= kMaps; ++map) {
+        SCOPED_TRACE(map);
+        const MapLayout& layout = GetMapLayout(map);
+        for (int y = 2; y < kMapHeight; y += 9) {
+            for (int x = 2; x < kMapWidth; x += 9) {
+                const QPointF p(x + 0.5, y + 0.5);
+                int owners = 0;
+                for (const auto& region : layout.regions)
+                    owners += region.area.contains(p) ? 1 : 0;
+                ASSERT_LE(owners, 1) << x << "," << y;
+                if (owners == 1) {
+                    ASSERT_TRUE(layout.context.contains(p)) << x << "," << y;
+                }
+            }
+        }
+    }
+}
+
 std::string MapTestName(const ::testing::TestParamInfo<int>& param) {
     constexpr const char* kNames[] = {"Usa", "Eu", "GreatBritain", "Germany", "France"};
     return kNames[param.param - 1];

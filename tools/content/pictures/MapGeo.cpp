@@ -136,17 +136,6 @@ constexpr GeoPoint kEuropeMainland[] = {
     {-0.8, 37.6}, {-1.6, 37.1}, {-2.2, 36.7}, {-3.0, 36.75}, {-4.4, 36.7}, {-4.9, 36.5},
 };
 
-// West of Finland's, the Baltic states', Poland's and Romania's eastern borders.
-constexpr GeoPoint kEuropeWestOfRussia[] = {
-    {-30.0, 80.0}, {30.9, 80.0}, {30.9, 69.7}, {28.9, 69.05}, {28.6, 68.3}, {30.0, 67.7},
-    {29.1, 66.9}, {30.1, 65.7}, {29.6, 64.9}, {30.5, 64.2}, {29.9, 63.7}, {31.5, 62.9},
-    {29.9, 61.3}, {28.8, 61.0}, {27.8, 60.55}, {27.9, 60.0}, {28.0, 59.45}, {27.4, 58.9},
-    {27.5, 58.0}, {27.7, 57.5}, {28.2, 56.5}, {27.6, 55.8}, {26.6, 55.7}, {25.8, 54.9},
-    {25.8, 54.3}, {23.5, 53.95}, {23.9, 52.7}, {23.6, 52.1}, {24.1, 50.8}, {22.9, 49.1},
-    {22.1, 48.4}, {23.2, 48.1}, {24.0, 47.95}, {26.6, 48.25}, {27.5, 47.3}, {28.2, 45.5},
-    {29.7, 45.2}, {30.5, 44.0}, {30.5, 30.0}, {-30.0, 30.0},
-};
-
 constexpr GeoPoint kGreatBritain[] = {
     // The south coast from Dover westwards to Land's End.
     {1.38, 51.13}, {1.18, 51.08}, {0.97, 50.92}, {0.6, 50.85}, {0.25, 50.74}, {-0.1, 50.81},
@@ -250,6 +239,62 @@ constexpr GeoPoint kFrance[] = {
     {-1.25, 49.7}, {-1.1, 49.35}, {-0.2, 49.3}, {0.1, 49.5}, {0.6, 49.85}, {1.45, 50.1},
     {1.6, 50.7}, {1.85, 50.95},
 };
+
+constexpr GeoPoint kItalyTerritory[] = {
+    // The borders with France, Switzerland, Austria and Slovenia, then out into the Adriatic
+    // and round Sardinia, leaving Corsica to France.
+    {7.5, 43.78}, {7.7, 44.15}, {7.0, 44.25}, {6.6, 44.9}, {7.15, 45.25}, {6.85, 45.85},
+    {7.0, 45.9}, {7.9, 45.95}, {8.4, 46.45}, {9.0, 45.85}, {9.3, 46.5}, {10.1, 46.6},
+    {10.45, 46.9}, {11.0, 46.75}, {12.2, 47.05}, {12.4, 46.7}, {13.7, 46.5}, {13.45, 46.2},
+    {13.65, 45.8}, {13.8, 45.62}, {13.35, 45.6}, {13.0, 45.0}, {14.5, 43.0}, {17.0, 42.0},
+    {18.9, 40.3}, {18.9, 35.5}, {7.5, 35.5}, {7.5, 41.3}, {9.9, 41.3}, {9.9, 43.1}, {7.5, 43.6},
+};
+
+constexpr GeoPoint kSpainTerritory[] = {
+    {-8.87, 41.87}, {-8.2, 42.1}, {-7.0, 41.95}, {-6.2, 41.6}, {-6.9, 41.0}, {-6.8, 40.3},
+    {-7.0, 39.7}, {-7.5, 39.65}, {-7.0, 39.0}, {-7.3, 38.4}, {-7.0, 38.0}, {-7.5, 37.5},
+    {-7.4, 37.17}, {-7.4, 35.5}, {5.0, 35.5}, {5.0, 42.3}, {3.15, 42.45}, {2.0, 42.4},
+    {1.5, 42.6}, {0.7, 42.85}, {-0.3, 42.8}, {-1.4, 43.05}, {-1.78, 43.37}, {-2.5, 44.5},
+    {-12.0, 44.5}, {-12.0, 41.87},
+};
+
+constexpr GeoPoint kPortugalTerritory[] = {
+    {-8.87, 41.87}, {-12.0, 41.87}, {-12.0, 35.5}, {-7.4, 35.5}, {-7.4, 37.17}, {-7.5, 37.5},
+    {-7.0, 38.0}, {-7.3, 38.4}, {-7.0, 39.0}, {-7.5, 39.65}, {-7.0, 39.7}, {-6.8, 40.3},
+    {-6.9, 41.0}, {-6.2, 41.6}, {-7.0, 41.95}, {-8.2, 42.1},
+};
+
+constexpr GeoPoint kGreeceTerritory[] = {
+    // Albania, North Macedonia, Bulgaria and Turkey; the Aegean to the south with Crete.
+    {19.9, 39.55}, {20.3, 39.7}, {20.7, 40.1}, {21.0, 40.85}, {22.0, 41.15}, {22.9, 41.35},
+    {24.0, 41.5}, {25.3, 41.25}, {26.1, 41.7}, {26.3, 41.3}, {26.05, 40.8}, {25.8, 40.4},
+    {26.9, 36.5}, {26.9, 34.5}, {19.5, 34.5}, {19.5, 39.0},
+};
+
+constexpr GeoPoint kPolandTerritory[] = {
+    {14.2, 54.7}, {14.2, 53.95}, {14.4, 53.3}, {14.15, 52.85}, {14.6, 52.6}, {14.7, 52.1},
+    {14.75, 51.6}, {15.0, 51.1}, {14.8, 50.85}, {15.5, 50.8}, {16.3, 50.65}, {16.9, 50.4},
+    {17.7, 50.3}, {18.6, 49.9}, {19.4, 49.6}, {20.3, 49.4}, {21.5, 49.4}, {22.9, 49.1},
+    {24.1, 50.8}, {23.6, 52.1}, {23.9, 52.7}, {23.5, 53.95}, {22.8, 54.35}, {19.6, 54.45},
+    {19.6, 55.3},
+};
+
+constexpr GeoPoint kNordicTerritory[] = {
+    // Jutland's border with Germany, across the Baltic past the Baltic states, up Finland's
+    // border with Russia and back over the Norwegian Sea, north of Scotland.
+    {4.0, 55.0}, {8.65, 54.9}, {9.45, 54.83}, {9.95, 54.85}, {10.6, 54.8}, {14.5, 54.8},
+    {16.5, 55.3}, {19.8, 55.5}, {20.5, 58.0}, {22.0, 58.4}, {22.8, 59.55}, {25.0, 59.8},
+    {27.5, 60.1}, {27.8, 60.55}, {28.8, 61.0}, {29.9, 61.3}, {31.5, 62.9}, {29.9, 63.7},
+    {30.5, 64.2}, {29.6, 64.9}, {30.1, 65.7}, {29.1, 66.9}, {30.0, 67.7}, {28.6, 68.3},
+    {28.9, 69.05}, {30.9, 69.7}, {30.9, 75.0}, {-5.0, 75.0}, {-5.0, 62.0},
+};
+
+constexpr GeoPoint kScotlandTerritory[] = {
+    // The border from the head of the Solway Firth to Berwick, then round by the sea.
+    {-3.2, 54.95}, {-3.45, 54.9}, {-3.6, 54.75}, {-4.5, 54.5}, {-7.5, 54.3}, {-7.5, 61.0},
+    {1.0, 61.0}, {0.0, 55.85}, {-2.05, 55.82}, {-2.2, 55.5}, {-2.3, 55.3}, {-2.6, 55.15},
+    {-2.9, 55.05},
+};
 // clang-format on
 
 }  // namespace
@@ -264,8 +309,6 @@ std::span<const GeoPoint> Shape(GeoShape shape) {
             return kMexico;
         case GeoShape::EuropeMainland:
             return kEuropeMainland;
-        case GeoShape::EuropeWestOfRussia:
-            return kEuropeWestOfRussia;
         case GeoShape::GreatBritain:
             return kGreatBritain;
         case GeoShape::Ireland:
@@ -288,6 +331,20 @@ std::span<const GeoPoint> Shape(GeoShape shape) {
             return kGermany;
         case GeoShape::France:
             return kFrance;
+        case GeoShape::ItalyTerritory:
+            return kItalyTerritory;
+        case GeoShape::SpainTerritory:
+            return kSpainTerritory;
+        case GeoShape::PortugalTerritory:
+            return kPortugalTerritory;
+        case GeoShape::GreeceTerritory:
+            return kGreeceTerritory;
+        case GeoShape::PolandTerritory:
+            return kPolandTerritory;
+        case GeoShape::NordicTerritory:
+            return kNordicTerritory;
+        case GeoShape::ScotlandTerritory:
+            return kScotlandTerritory;
     }
     return {};
 }

@@ -14,7 +14,6 @@ enum class GeoShape {
     Canada,
     Mexico,
     EuropeMainland,
-    EuropeWestOfRussia,  // everything west of the eastern EU border, to clip the mainland
     GreatBritain,
     Ireland,
     Sicily,
@@ -26,6 +25,15 @@ enum class GeoShape {
     AfricaAndAnatolia,
     Germany,
     France,
+    // Territories: exact along their land borders, loose over the sea, so that cut with the
+    // coastlines above they give a country (or Scotland) and nothing of its neighbours.
+    ItalyTerritory,
+    SpainTerritory,
+    PortugalTerritory,
+    GreeceTerritory,
+    PolandTerritory,
+    NordicTerritory,  // Denmark, Norway, Sweden and Finland
+    ScotlandTerritory,
 };
 
 std::span<const GeoPoint> Shape(GeoShape shape);

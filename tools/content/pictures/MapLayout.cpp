@@ -17,16 +17,18 @@ namespace {
 constexpr double kDeg = std::numbers::pi / 180.0;
 
 struct MapDefinition {
-    double lon0, lat0;     // centre of the conic projection (and its standard parallel)
-    double rotation;       // degrees clockwise, to stand a tall country up in a wide picture
-    double zoom;           // below 1 when the fitted outline would run off the picture
-    double maxStretch;     // how much wider than true the map may be drawn
-    double sigma;          // the farthest reach of the warp, in pixels
-    double graticuleStep;  // degrees between the faint lines of the sea
-    bool clipEast;         // the first land shape, the mainland, is cut at the eastern EU border
-    std::vector<GeoShape> land;
-    std::vector<GeoShape> context;
+    double lon0, lat0;           // centre of the conic projection (and its standard parallel)
+    double rotation;             // degrees clockwise, to stand a tall country up in a wide picture
+    double zoom;                 // below 1 when the fitted outline would run off the picture
+    double maxStretch;           // how much wider than true the map may be drawn
+    double sigma;                // the farthest reach of the warp, in pixels
+    double graticuleStep;        // degrees between the faint lines of the sea
+    std::vector<GeoShape> land;  // the land regions may hold
+    std::vector<GeoShape> context;  // neighbouring land, never part of a region
     std::vector<GeoPoint> anchors;  // a point inside each region's real territory
+    // Per region, the shapes its own country is cut from the land with; the regions without
+    // one share what is left by nearness to their markers.
+    std::vector<std::vector<GeoShape>> territories;
 };
 
 const MapDefinition& Definition(int map) {
@@ -34,30 +36,37 @@ const MapDefinition& Definition(int map) {
     // clang-format off
     static const std::array<MapDefinition, 5> kDefinitions = {{
         // USA
-        {-96.0, 39.0, 0, 1.0, 1.25, 150, 5, false, {S::Usa}, {S::Canada, S::Mexico},
+        {-96.0, 39.0, 0, 1.0, 1.25, 150, 5, {S::Usa}, {S::Canada, S::Mexico},
          {{-68.9, 45.7}, {-76.5, 41.5}, {-86.3, 40.2}, {-95.5, 42.0}, {-82.5, 31.2},
-          {-87.2, 34.0}, {-97.5, 32.0}, {-111.0, 42.5}, {-121.0, 41.5}}},
-        // European Union
-        {10.0, 50.0, 2, 1.0, 1.35, 200, 10, true,
+          {-87.2, 34.0}, {-97.5, 32.0}, {-111.0, 42.5}, {-121.0, 41.5}},
+         {}},
+        // European Union: every region is a whole country.
+        {10.0, 50.0, 2, 1.0, 1.35, 200, 10,
          {S::EuropeMainland, S::GreatBritain, S::Ireland, S::Sicily, S::Sardinia, S::Corsica,
           S::Crete, S::Zealand, S::Mallorca},
-         {S::EuropeMainland, S::AfricaAndAnatolia},
+         {S::AfricaAndAnatolia},
          {{9.8, 50.9}, {3.0, 47.6}, {-2.6, 54.6}, {14.6, 41.3}, {-3.6, 39.8}, {-8.1, 41.4},
-          {22.4, 39.3}, {17.5, 51.0}, {15.0, 60.0}}},
-        // Great Britain
-        {-2.5, 54.5, 13, 0.95, 1.15, 150, 2, false, {S::GreatBritain},
+          {22.4, 39.3}, {17.5, 51.0}, {15.0, 60.0}},
+         {{S::Germany}, {S::France, S::Corsica}, {S::GreatBritain}, {S::ItalyTerritory},
+          {S::SpainTerritory}, {S::PortugalTerritory}, {S::GreeceTerritory},
+          {S::PolandTerritory}, {S::NordicTerritory}}},
+        // Great Britain: Scotland ends at its border, the English regions share the rest.
+        {-2.5, 54.5, 13, 0.95, 1.15, 150, 2, {S::GreatBritain},
          {S::Ireland, S::EuropeMainland, S::Zealand},
          {{-0.2, 51.55}, {-1.3, 51.0}, {-4.0, 50.65}, {-1.1, 54.2}, {-2.6, 54.3},
-          {-3.3, 57.2}}},
+          {-3.3, 57.2}},
+         {{}, {}, {}, {}, {}, {S::ScotlandTerritory}}},
         // Germany
-        {10.5, 51.2, 5, 0.9, 1.15, 150, 2, false, {S::Germany},
+        {10.5, 51.2, 5, 0.9, 1.15, 150, 2, {S::Germany},
          {S::EuropeMainland, S::Zealand, S::GreatBritain},
-         {{9.0, 48.5}, {11.6, 48.6}, {7.4, 51.6}, {9.9, 54.1}, {9.8, 50.7}, {13.2, 52.0}}},
+         {{9.0, 48.5}, {11.6, 48.6}, {7.4, 51.6}, {9.9, 54.1}, {9.8, 50.7}, {13.2, 52.0}},
+         {}},
         // France
-        {2.5, 46.5, 6, 0.88, 1.15, 150, 2, false, {S::France},
+        {2.5, 46.5, 6, 0.88, 1.15, 150, 2, {S::France},
          {S::EuropeMainland, S::GreatBritain, S::Ireland, S::Corsica, S::Sardinia, S::Mallorca,
           S::AfricaAndAnatolia},
-         {{-1.6, 48.4}, {1.6, 47.9}, {4.4, 49.4}, {-0.4, 45.4}, {4.2, 45.6}, {2.4, 43.3}}},
+         {{-1.6, 48.4}, {1.6, 47.9}, {4.4, 49.4}, {-0.4, 45.4}, {4.2, 45.6}, {2.4, 43.3}},
+         {}},
     }};
     // clang-format on
     return kDefinitions[static_cast<size_t>(std::clamp(map, 1, 5) - 1)];
@@ -253,17 +262,14 @@ std::unique_ptr<MapLayout> Build(int map) {
         markers.emplace_back(r.markerX + kMarkerSize / 2.0, r.markerY + kMarkerSize / 2.0);
     const size_t n = std::min(markers.size(), def.anchors.size());
     markers.resize(n);
-    const Projection project(def, markers);
+    const auto shared = std::make_shared<const Projection>(def, markers);
+    const Projection& project = *shared;
 
     auto layout = std::make_unique<MapLayout>();
-    layout->context = PathOf(def.context, project);
-    layout->land = PathOf(def.land, project);
-    if (def.clipEast) {
-        const QPainterPath mainland = PathOf({GeoShape::EuropeMainland}, project);
-        const QPainterPath west = PathOf({GeoShape::EuropeWestOfRussia}, project);
-        std::vector<GeoShape> islands(def.land.begin() + 1, def.land.end());
-        layout->land = mainland.intersected(west).united(PathOf(islands, project));
-    }
+    layout->project = [shared](const GeoPoint& g) { return (*shared)(g); };
+    const QPainterPath physical = PathOf(def.land, project);
+    // Drawn dim under the regions: land that belongs to none of them shows as foreign.
+    layout->context = PathOf(def.context, project).united(physical);
 
     // Meridians and parallels on whole multiples of the step, as on a printed map.
     const QRectF picture(0, 0, kMapWidth, kMapHeight);
@@ -291,22 +297,38 @@ std::unique_ptr<MapLayout> Build(int map) {
     const int lowest = *std::min_element(populations.begin(), populations.end());
     const int highest = *std::max_element(populations.begin(), populations.end());
 
+    std::vector<QPainterPath> own(n);
+    QPainterPath remainder = physical;
+    for (size_t i = 0; i < n && i < def.territories.size(); ++i) {
+        if (def.territories[i].empty()) continue;
+        own[i] = physical.intersected(PathOf(def.territories[i], project));
+        remainder = remainder.subtracted(own[i]);
+    }
+    const auto shares = [&](size_t i) {
+        return i >= def.territories.size() || def.territories[i].empty();
+    };
+
     const QRectF frame(-50, -50, kMapWidth + 100, kMapHeight + 100);
     for (size_t i = 0; i < n; ++i) {
-        QPolygonF cell(frame);
-        for (size_t j = 0; j < n; ++j)
-            if (j != i) cell = ClipToNearer(cell, markers[i], markers[j]);
-        QPainterPath cellPath;
-        cellPath.addPolygon(cell);
-        cellPath.closeSubpath();
         MapRegionArea region;
         region.markerCentre = markers[i];
         region.population = populations[i];
-        region.area = layout->land.intersected(cellPath);
+        if (shares(i)) {
+            QPolygonF cell(frame);
+            for (size_t j = 0; j < n; ++j)
+                if (j != i && shares(j)) cell = ClipToNearer(cell, markers[i], markers[j]);
+            QPainterPath cellPath;
+            cellPath.addPolygon(cell);
+            cellPath.closeSubpath();
+            region.area = remainder.intersected(cellPath);
+        } else {
+            region.area = own[i];
+        }
         const double t = highest > lowest
                              ? static_cast<double>(populations[i] - lowest) / (highest - lowest)
                              : 0.5;
         region.colour = PopulationColour(t, i);
+        layout->land = layout->land.united(region.area);
         layout->regions.push_back(std::move(region));
     }
     return layout;
@@ -315,18 +337,12 @@ std::unique_ptr<MapLayout> Build(int map) {
 }  // namespace
 
 int MapLayout::RegionAt(const QPointF& point) const {
-    if (!land.contains(point)) return 0;
-    int best = 0;
-    double bestDistance = 0;
     for (size_t i = 0; i < regions.size(); ++i) {
-        const QPointF d = point - regions[i].markerCentre;
-        const double distance = d.x() * d.x() + d.y() * d.y();
-        if (best == 0 || distance < bestDistance) {
-            best = static_cast<int>(i) + 1;
-            bestDistance = distance;
-        }
+        const QPainterPath& area = regions[i].area;
+        if (area.boundingRect().contains(point) && area.contains(point))
+            return static_cast<int>(i) + 1;
     }
-    return best;
+    return 0;
 }
 
 const MapLayout& GetMapLayout(int map) {
