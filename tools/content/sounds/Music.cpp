@@ -319,7 +319,7 @@ Status ComposeWinning(SoundRng& rng, Track& out) {
     MixSettings mix = WideMix();
     mix.gain = {1.0f, 0.8f, 0.9f, 1.0f, 0.85f, 0.9f};
     mix.room = {0.75f, 0.4f, 0.32f};
-    return Finish(s, mix, 30.0, 0.8, 0.6, out);
+    return Finish(s, mix, 30.0, 0.8, 0.8, out);
 }
 
 }  // namespace
