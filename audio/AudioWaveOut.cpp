@@ -190,7 +190,10 @@ void TWaveOut::FadeStep() {
     const double elapsed = static_cast<double>(m_fadeClock.elapsed()) / 1000.0;
     const double gain = std::max(0.0, 1.0 - elapsed / m_fadeSeconds);
     alSourcef(m_device, AL_GAIN, static_cast<ALfloat>(gain));
-    if (elapsed < m_fadeSeconds + kFadeSettleMs / 1000.0) return;
+    if (gain > 0.0) return;
+    // Counted from the first zero actually set, so a late tick still leaves the mixer its time.
+    if (!m_silentClock.isValid()) m_silentClock.start();
+    if (m_silentClock.elapsed() < kFadeSettleMs) return;
     m_fade->stop();
     deleteLater();
     try {

@@ -116,6 +116,7 @@ class TWaveOut : public QObject {
     QTimer* m_fade = nullptr;
     double m_fadeSeconds = 0.0;
     QElapsedTimer m_fadeClock;
+    QElapsedTimer m_silentClock;
 };
 
 }  // namespace qvx::audio
