@@ -104,15 +104,16 @@ void PlaybackChannels::Release(int channel, bool deferred) {
         out->OnDone = nullptr;
         out->OnBufferChange = nullptr;
         try {
-            out->Close();
+            // The output may be the very one whose notification is running right now: it goes
+            // by deferred deletion, after fading out what it still sounds.
+            if (deferred)
+                out->FadeOutAndRelease(kStopFadeSeconds);
+            else
+                out->Close();
         } catch (const EWaveOut& e) {
             failure = e;
         }
-        // The output may be the very one whose notification is running right now.
-        if (deferred)
-            out->deleteLater();
-        else
-            delete out;
+        if (!deferred) delete out;
     }
     if (c.decoderOpen) {
         ov_clear(&c.vorbis);  // frees the stream through the close callback

@@ -21,6 +21,8 @@ class PlaybackChannels {
     static constexpr int kCueChannel = 1;
     static constexpr int kMusicChannel = 2;
     static constexpr int kAmbienceChannel = 3;
+    // A stopped channel fades out over this long instead of cutting off.
+    static constexpr double kStopFadeSeconds = 0.03;
 
     using StreamOpener = std::function<std::unique_ptr<Stream>(const std::filesystem::path&)>;
     using ErrorSink = std::function<void(const std::string& message)>;
@@ -36,7 +38,8 @@ class PlaybackChannels {
     // failures raise EWaveOut.
     void PlayFile(int channel, const std::string& fileName);
     void StartChannel(int channel);
-    // Releases the output, the decoder and the file stream, each exactly once. An empty
+    // Releases the output, the decoder and the file stream, each exactly once, and leaves the
+    // channel empty at once; a sounding output fades out on its own before it closes. An empty
     // channel is left alone.
     void StopChannel(int channel);
 

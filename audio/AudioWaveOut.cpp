@@ -16,6 +16,13 @@ namespace {
 // runs dry, long enough to cost nothing.
 constexpr int kPollMs = 20;
 
+// The fade's gain is set this often; the mixer glides between the values it sees.
+constexpr int kFadeStepMs = 4;
+// How long the source stays at zero gain before it is stopped: the mixer applies a gain change
+// at its next update and glides to it over that update, so stopping any earlier would cut the
+// glide off.
+constexpr int kFadeSettleMs = 60;
+
 [[noreturn]] void Raise(const char* what, ALenum code) {
     throw EWaveOut(std::string(what) + DeviceErrorText(code));
 }
@@ -61,12 +68,16 @@ TWaveOut::TWaveOut(QObject* owner) : QObject(owner), m_poll(new QTimer(this)) {
         try {
             PollDevice();
         } catch (const EWaveOut& e) {
-            if (OnError)
-                OnError(e.what());
-            else
-                std::fprintf(stderr, "quovix2: %s\n", e.what());
+            Report(e.what());
         }
     });
+}
+
+void TWaveOut::Report(const std::string& message) {
+    if (OnError)
+        OnError(message);
+    else
+        std::fprintf(stderr, "quovix2: %s\n", message.c_str());
 }
 
 TWaveOut::~TWaveOut() {
@@ -133,6 +144,7 @@ void TWaveOut::Close() {
         error = alGetError();
     }
     m_poll->stop();
+    if (m_fade) m_fade->stop();
     while (!m_queued.empty()) {
         m_free.push_back(m_queued.front());
         m_queued.pop_front();
@@ -143,6 +155,52 @@ void TWaveOut::Close() {
     m_playing = false;
     m_open = false;
     if (error != AL_NO_ERROR) Raise("Cannot close waveOut - waveOutClose: ", error);
+}
+
+void TWaveOut::FadeOutAndRelease(double seconds) {
+    OnData = nullptr;
+    OnDone = nullptr;
+    OnBufferChange = nullptr;
+    m_playing = false;
+    if (m_fade) return;  // already on its way out
+    ALint state = AL_STOPPED;
+    if (m_open && m_device) alGetSourcei(m_device, AL_SOURCE_STATE, &state);
+    if (state != AL_PLAYING || seconds <= 0.0) {
+        deleteLater();
+        Close();
+        return;
+    }
+    // What is queued plays on under the falling gain; nothing more is sent.
+    m_poll->stop();
+    m_fadeSeconds = seconds;
+    m_fadeClock.start();
+    m_fade = new QTimer(this);
+    m_fade->setTimerType(Qt::PreciseTimer);
+    m_fade->setInterval(kFadeStepMs);
+    QObject::connect(m_fade, &QTimer::timeout, this, [this] { FadeStep(); });
+    m_fade->start();
+}
+
+void TWaveOut::FadeStep() {
+    if (!m_open || !m_device) {
+        m_fade->stop();
+        deleteLater();
+        return;
+    }
+    const double elapsed = static_cast<double>(m_fadeClock.elapsed()) / 1000.0;
+    const double gain = std::max(0.0, 1.0 - elapsed / m_fadeSeconds);
+    alSourcef(m_device, AL_GAIN, static_cast<ALfloat>(gain));
+    if (gain > 0.0) return;
+    // Counted from the first zero actually set, so a late tick still leaves the mixer its time.
+    if (!m_silentClock.isValid()) m_silentClock.start();
+    if (m_silentClock.elapsed() < kFadeSettleMs) return;
+    m_fade->stop();
+    deleteLater();
+    try {
+        Close();
+    } catch (const EWaveOut& e) {
+        Report(e.what());
+    }
 }
 
 void TWaveOut::ReleaseDeviceObjects() {

@@ -2,6 +2,7 @@
 // TWaveOut: PCM output through a short queue of buffers. The device is one OpenAL source on the
 // process-wide context; writing a buffer queues it on the source, and finished buffers are
 // collected on the UI thread by a poll timer (the AL mixer thread never calls into the game).
+#include <QElapsedTimer>
 #include <QObject>
 #include <array>
 #include <cstdint>
@@ -54,6 +55,12 @@ class TWaveOut : public QObject {
     void Close();
     // Fills and sends buffers while there are free ones and the data source still delivers.
     void Play();
+    // For an output its owner lets go of: drops the data source, fades what is sounding down to
+    // silence over `seconds` (a cut at full level clicks), then closes and deletes itself. An
+    // output that is not sounding closes at once, and a close failure then is raised; after a
+    // fade it goes to OnError.
+    void FadeOutAndRelease(double seconds);
+    bool IsFading() const { return m_fade != nullptr; }
 
     DataEvent OnData;
     NotifyEvent OnBufferChange;
@@ -90,6 +97,8 @@ class TWaveOut : public QObject {
     void BufferDone();
     void ReleaseDeviceObjects();
     void UpdateFreeCount() { m_freeCount = static_cast<int>(m_free.size()); }
+    void FadeStep();
+    void Report(const std::string& message);
 
     unsigned int m_device = 0;  // the AL source; 0 while closed or when there is no device
     bool m_open = false;
@@ -104,6 +113,10 @@ class TWaveOut : public QObject {
     int m_inFlight = 0;
     int m_freeCount = 0;
     QTimer* m_poll;
+    QTimer* m_fade = nullptr;
+    double m_fadeSeconds = 0.0;
+    QElapsedTimer m_fadeClock;
+    QElapsedTimer m_silentClock;
 };
 
 }  // namespace qvx::audio

@@ -83,12 +83,13 @@ TEST_F(ChannelsTest, ASecondCueOnTheSameChannelCutsTheFirstOff) {
 
     channels.PlayFile(1, "second.ogg");
     channels.StartChannel(1);
-    EXPECT_FALSE(first->IsOpen());
+    // The first fades out on its own, no longer fed by the channel, then goes.
+    EXPECT_FALSE(first->IsPlaying());
+    EXPECT_FALSE(first->OnData);
     EXPECT_EQ(channels.FileName(1), "second.ogg");
     EXPECT_NE(channels.Output(1), first.data());
     EXPECT_EQ(*freed, 1);
-    RunDeferredDeletes();
-    EXPECT_TRUE(first.isNull());
+    ASSERT_TRUE(PumpUntil([&] { return first.isNull(); }, 2000));
     ASSERT_TRUE(PumpUntil([&] { return channels.IsEmpty(1); }));
     EXPECT_EQ(*freed, 2);
 }

@@ -4,8 +4,10 @@
 #include <sndfile.h>
 
 #include <QObject>
+#include <QPointer>
 #include <QTimer>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <vector>
 
@@ -76,6 +78,56 @@ TEST(WaveFile, AToneThroughPlayFileComesOutWithItsLengthAndFrequency) {
     }
     EXPECT_NEAR(crossings / 2.0 / seconds, tone.frequency, 3.0);
     EXPECT_LT(longestQuiet, static_cast<size_t>(rate / 1000));  // no gap of a millisecond
+}
+
+// A loud tone stopped mid-play, recorded; 0 when its sound ramps down instead of cutting off.
+int StopMidTone(const std::filesystem::path& dir) {
+    constexpr double kAmplitude = 0.5;
+    WriteOggTone(dir / "long.ogg", {1, 44100, 2.0, 441.0, kAmplitude});
+    {
+        QObject host;
+        PlaybackChannels channels(&host, dir);
+        channels.PlayTrack(2, "long.ogg");
+        QPointer<audio::TWaveOut> out = channels.Output(2);
+        PumpUntil([] { return false; }, 500);
+        channels.StopChannel(2);
+        if (!channels.IsEmpty(2)) return 2;
+        if (!PumpUntil([&] { return out.isNull(); }, 2000)) return 3;
+    }
+    audio::CloseAudioDevice();
+    int rate = 0;
+    const std::vector<float> left = ReadLeft(WaveOutput(), rate);
+    if (rate <= 0) return 4;
+    size_t first = left.size(), last = 0;
+    for (size_t i = 0; i < left.size(); ++i) {
+        if (std::fabs(left[i]) <= 0.002f) continue;
+        first = std::min(first, i);
+        last = i;
+    }
+    if (first >= last) return 5;
+    // Stopped, not played out: the sound ends long before the tone's two seconds.
+    const double heard = static_cast<double>(last - first) / rate;
+    if (heard > 1.2) return 6;
+    // The last 5 ms before silence are well below the tone, and no sample jumps further than a
+    // 441 Hz sine moves on its own (0.031 at this amplitude): a cut at full level fails both.
+    const size_t tail = static_cast<size_t>(rate) / 200;
+    float tailPeak = 0.0f, step = 0.0f;
+    for (size_t i = last - tail; i <= last + 1 && i < left.size(); ++i)
+        tailPeak = std::max(tailPeak, std::fabs(left[i]));
+    for (size_t i = last - static_cast<size_t>(rate) / 5; i + 1 < left.size() && i <= last + 1; ++i)
+        step = std::max(step, std::fabs(left[i + 1] - left[i]));
+    std::fprintf(stderr, "heard %.3f s, last 5 ms peak %.3f, largest step %.4f\n", heard, tailPeak,
+                 step);
+    if (tailPeak > 0.4f * kAmplitude) return 7;
+    if (step > 0.05f) return 8;
+    return 0;
+}
+
+TEST(WaveFile, AChannelStoppedMidToneFadesOutInsteadOfCutting) {
+    // The device writes its recording once per process: this one gets a process of its own.
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    AudioDir dir;
+    EXPECT_EXIT(std::exit(StopMidTone(dir.path())), ::testing::ExitedWithCode(0), "");
 }
 
 // A machine without any audio device: everything stays silent and nothing fails. 0 when so.

@@ -428,10 +428,11 @@ Status ComposeNews(SoundRng& rng, Track& out) {
 }
 
 // A tape running at speed: the motor's rising hum, the rush of the tape and the chatter of
-// sound played far too fast. It holds a steady level so that it can run for as long as the
-// button is held.
+// sound played far too fast. It holds a steady level for longer than Play is held through an
+// evening (about 6 s), and when it does run out, the tape slows and fades instead of stopping.
 Status ComposeFastForward(SoundRng& rng, Track& out) {
-    const double seconds = 3.2;
+    const double seconds = 8.6;
+    const double windDown = 0.8;  // the last stretch, where the motor slows
     out = Track(Frames(seconds));
     Oscillator motor(Wave::Saw), whine(Wave::Sine);
     Svf motorFilter(700.0, 0.9), hiss(3500.0, 0.8), chatter(1500.0, 4.0), chatter2(2500.0, 5.0);
@@ -440,7 +441,8 @@ Status ComposeFastForward(SoundRng& rng, Track& out) {
     float chirpLevel = 0.0f;
     for (size_t i = 0; i < out.Frames(); ++i) {
         const double t = static_cast<double>(i) / kSampleRate;
-        const double speed = 1.0 - 0.6 * std::exp(-t / 0.25);
+        const double toEnd = std::max(0.0, t - (seconds - windDown)) / windDown;
+        const double speed = (1.0 - 0.6 * std::exp(-t / 0.25)) * (1.0 - 0.35 * toEnd * toEnd);
         const double wobble = 1.0 + 0.02 * std::sin(2.0 * kPi * 9.0 * t);
         if (i == nextChange) {
             chatterTarget = rng.Range(700.0, 3200.0);
@@ -461,13 +463,13 @@ Status ComposeFastForward(SoundRng& rng, Track& out) {
         const float voices = (chatter.Band(noise) + 0.6f * chatter2.Band(noise)) * 0.9f *
                              static_cast<float>(0.6 + 0.4 * std::sin(2.0 * kPi * 23.0 * t));
         const float squeak = whine.Next(chirp) * chirpLevel * 0.25f;
-        const float level = static_cast<float>(speed);
+        const float level = static_cast<float>(speed * (1.0 - toEnd * toEnd * (3.0 - 2.0 * toEnd)));
         const float sample = (hum + rush + voices + squeak) * level;
         const float spread = 0.15f * hiss.Band(rng.Bipolar());
-        out.Left()[i] = sample + spread;
-        out.Right()[i] = sample - spread;
+        out.Left()[i] = sample + spread * level;
+        out.Right()[i] = sample - spread * level;
     }
-    out.FadeEdges(0.03, 0.12);
+    out.FadeEdges(0.03, 0.05);
     return Status::Ok();
 }
 

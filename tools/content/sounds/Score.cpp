@@ -481,11 +481,31 @@ void Score::Place(Bus bus, std::span<const float> mono, double at, float gain, f
     m_buses[static_cast<size_t>(bus)].Mix(FrameAt(at), mono, gain, pan);
 }
 
+namespace {
+
+// A copy of the track with one side delayed: the ear hears the part from the side that leads,
+// and the two sides no longer cancel into mono.
+Track Spread(const Track& bus, double ms) {
+    if (ms == 0.0) return {};
+    const size_t lag = Frames(std::abs(ms) / 1000.0);
+    Track out(bus.Frames() + lag);
+    std::vector<float>& late = ms > 0.0 ? out.Right() : out.Left();
+    std::vector<float>& early = ms > 0.0 ? out.Left() : out.Right();
+    const std::vector<float>& lateIn = ms > 0.0 ? bus.Right() : bus.Left();
+    const std::vector<float>& earlyIn = ms > 0.0 ? bus.Left() : bus.Right();
+    std::copy(earlyIn.begin(), earlyIn.end(), early.begin());
+    std::copy(lateIn.begin(), lateIn.end(), late.begin() + static_cast<std::ptrdiff_t>(lag));
+    return out;
+}
+
+}  // namespace
+
 Track Score::Mix(const MixSettings& settings) const {
     Track master, reverbSend, echoSend;
     for (size_t b = 0; b < kBusCount; ++b) {
-        const Track& bus = m_buses[b];
-        if (bus.Frames() == 0) continue;
+        if (m_buses[b].Frames() == 0) continue;
+        const Track spread = Spread(m_buses[b], settings.spreadMs[b]);
+        const Track& bus = settings.spreadMs[b] == 0.0 ? m_buses[b] : spread;
         master.Mix(0, bus, settings.gain[b]);
         if (settings.reverb[b] > 0.0f)
             reverbSend.Mix(0, bus, settings.gain[b] * settings.reverb[b]);

@@ -51,6 +51,9 @@ struct MixSettings {
     ReverbSettings room = {0.65f, 0.45f, 0.3f};
     double echoBeats = 0.75;
     float echoFeedback = 0.32f;
+    // Milliseconds one side of a bus lags the other (negative: the left lags), so that parts
+    // spread across the stereo field instead of sitting in the middle; 0 leaves a bus as it is.
+    std::array<double, kBusCount> spreadMs = {0, 0, 0, 0, 0, 0};
 };
 
 class Score {
