@@ -150,7 +150,8 @@ void TForm7::buildMainButtons() {
                                               .picture = QString("QVX2_office%1").arg(k)},
                                              [this, k] { mainButtonClicked(k); });
         button->setObjectName(QString("Button%1_Pressed").arg(k));
-        button->label()->setGeometry(2, 58, 124, 38);
+        // Below the face's icon (y 6..44): room for two lines of 11 pt text.
+        button->label()->setGeometry(5, 46, 118, 44);
         QFont font = button->label()->font();
         font.setPointSize(11);
         button->label()->setFont(font);
