@@ -52,7 +52,8 @@ QImage Load(const std::filesystem::path& path, QString* error) {
 
 bool UsesColourKey(const QString& name) {
     if (name.startsWith("QVX2_bubble") || name.startsWith("QVX2_Region")) return true;
-    return name.startsWith("QVX2_complogo") && (name.contains("_sm") || name.contains("_md"));
+    return name.startsWith("QVX2_complogo") &&
+           (name.contains("_sm") || name.contains("_md") || name.contains("_lg"));
 }
 
 QImage ApplyColourKey(const QImage& image) {

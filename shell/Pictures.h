@@ -9,9 +9,9 @@
 
 namespace qvx::ui {
 
-// The small pictures shown over backdrops of many colours (the company bubbles, the small and
-// medium logos, the licence map's region markers) are drawn on one flat key colour, which the
-// cache makes transparent when it loads them. JPEG moves the key a little, hence a tolerance.
+// The small pictures shown over backdrops of many colours (the company bubbles, the small,
+// medium and large logos, the licence map's region markers) are drawn on one flat key colour, which
+// the cache makes transparent when it loads them. JPEG moves the key a little, hence a tolerance.
 inline constexpr QRgb kColourKey = 0xffff00ff;
 inline constexpr int kColourKeyTolerance = 96;  // largest channel difference still taken as the key
 bool UsesColourKey(const QString& name);

@@ -42,6 +42,7 @@ std::vector<Expected> ExpectedPictures() {
         add(stem + "_sm_g.jpg", 64, 64);
         add(stem + "_md.jpg", 96, 96);
         add(stem + "_md_g.jpg", 96, 96);
+        add(stem + "_lg.jpg", 128, 128);
     }
     for (const char* stem : {"girl", "teenager", "mom", "father", "grandma"})
         for (int n = 1; n <= 6; ++n)
@@ -212,7 +213,7 @@ TEST_F(PictureSet, KeyedPicturesStandOnAFlatKeyWithoutAFringe) {
     for (int c = 1; c <= 4; ++c)
         keyed.push_back("QVX2_bubble" + std::to_string(c) + ".jpg");
     for (int k = 1; k <= 8; ++k)
-        for (const char* suffix : {"_sm.jpg", "_sm_g.jpg", "_md.jpg", "_md_g.jpg"})
+        for (const char* suffix : {"_sm.jpg", "_sm_g.jpg", "_md.jpg", "_md_g.jpg", "_lg.jpg"})
             keyed.push_back("QVX2_complogo" + std::to_string(k) + suffix);
     for (const std::string& name : keyed) {
         SCOPED_TRACE(name);

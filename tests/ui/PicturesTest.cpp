@@ -157,7 +157,7 @@ TEST(PicturesTest, TheGeneratedSmallPicturesHaveClearCorners) {
     ui::Pictures::SetDirectory(GeneratedGameDir());
     std::vector<QString> names = {"QVX2_RegionA.bmp", "QVX2_RegionB.bmp"};
     for (int k = 1; k <= 8; ++k)
-        for (const char* suffix : {"_sm.jpg", "_sm_g.jpg", "_md.jpg", "_md_g.jpg"})
+        for (const char* suffix : {"_sm.jpg", "_sm_g.jpg", "_md.jpg", "_md_g.jpg", "_lg.jpg"})
             names.push_back(QString("QVX2_complogo%1%2").arg(k).arg(suffix));
     for (int c = 1; c <= 4; ++c)
         names.push_back(QString("QVX2_bubble%1.jpg").arg(c));

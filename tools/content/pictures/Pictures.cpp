@@ -83,12 +83,14 @@ void Logos(PictureOutput& out) {
         if (!out.ok()) return;
         const std::string stem = "QVX2_complogo" + std::to_string(logo);
         out.Write(stem + ".jpg", DrawLogo(logo));
-        // The small (64 px) and the summary's medium (96 px) logos, each drawn at its size.
+        // The small (64 px), the summary's medium (96 px) and the game over winner's large
+        // (128 px) logos, each drawn at its size.
         for (const auto& [suffix, size] : {std::pair{"_sm", 64}, std::pair{"_md", 96}}) {
             const QImage mark = DrawLogo(logo, size, true);
             out.WriteKeyed(stem + suffix + ".jpg", mark);
             out.WriteKeyed(stem + suffix + "_g.jpg", GreyedKeepingContrast(mark));
         }
+        out.WriteKeyed(stem + "_lg.jpg", DrawLogo(logo, 128, true));
     }
 }
 
