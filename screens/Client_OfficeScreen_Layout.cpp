@@ -152,9 +152,12 @@ void TForm7::buildMainButtons() {
                                               .picture = QString("QVX2_office%1").arg(k)},
                                              [this, k] { mainButtonClicked(k); });
         button->setObjectName(QString("Button%1_Pressed").arg(k));
-        button->label()->setGeometry(2, 58, 124, 38);
+        // Below the face's icon (y 6..44): room for two lines of 11 pt text.
+        button->label()->setGeometry(3, 46, 122, 44);
         QFont font = button->label()->font();
         font.setPointSize(11);
+        // Slightly closer letters: "Advertisement", the longest word, then clears the edges.
+        font.setLetterSpacing(QFont::PercentageSpacing, 94);
         button->label()->setFont(font);
         m_buttons[k] = button;
         showShortcut(k);

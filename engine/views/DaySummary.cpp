@@ -52,12 +52,12 @@ DaySummary BuildDaySummary(const GameState& gs, int c, std::span<const std::stri
     const int32_t logo = gs.Channel[c][Ch::kLogo];
     if (!InBusiness(gs, c)) {
         summary.bankrupt = true;
-        summary.logoPicture = GreyLogoPicture(logo);
+        summary.logoPicture = MediumLogoPicture(logo, true);
         summary.funds = summary.netRevenue = Millions(0);
         summary.log = {kBankruptLogLine};
         return summary;
     }
-    summary.logoPicture = SmallLogoPicture(logo);
+    summary.logoPicture = MediumLogoPicture(logo, false);
     summary.funds = Millions(gs.Channel[c][Ch::kMoney]);
     summary.netRevenue = Millions(NetRevenue(gs, c));
     for (const std::string& line : logLines) {

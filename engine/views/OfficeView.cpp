@@ -66,6 +66,10 @@ std::string GreyLogoPicture(int32_t logo) {
     return "QVX2_complogo" + std::to_string(LogoNumber(logo)) + "_sm_g.jpg";
 }
 
+std::string MediumLogoPicture(int32_t logo, bool grey) {
+    return "QVX2_complogo" + std::to_string(LogoNumber(logo)) + (grey ? "_md_g.jpg" : "_md.jpg");
+}
+
 const char* ChannelColourText(int32_t logo) {
     return kColourTexts[LogoChannel(logo) - 1];
 }

@@ -109,6 +109,8 @@ const char* ClockSuffix(int32_t phase, int32_t hour);
 // "QVX2_complogo<k>_sm.jpg" and the grey "QVX2_complogo<k>_sm_g.jpg"; logo 1 outside 1..8.
 std::string SmallLogoPicture(int32_t logo);
 std::string GreyLogoPicture(int32_t logo);
+// The summary's 96 px logo: "QVX2_complogo<k>_md.jpg", grey "..._md_g.jpg".
+std::string MediumLogoPicture(int32_t logo, bool grey);
 // BlindLabel22: "Red channel" for logos 1 and 5, ... "Blue channel" for 4 and 8.
 const char* ChannelColourText(int32_t logo);
 

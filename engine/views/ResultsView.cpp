@@ -9,9 +9,10 @@ namespace qvx {
 
 namespace {
 
-std::string SmallLogo(int32_t logo) {
+// The winner's logo is shown at 128 px, the others at 64 (and smaller).
+std::string SmallLogo(int32_t logo, const char* size = "_sm") {
     if (logo < 1 || logo > kLogoCount) logo = 1;
-    return "QVX2_complogo" + std::to_string(logo) + "_sm.jpg";
+    return "QVX2_complogo" + std::to_string(logo) + size + ".jpg";
 }
 
 }  // namespace
@@ -54,7 +55,7 @@ GameOverView BuildGameOverView(GameState& gs, const Catalogue& cat) {
         if (c < 1 || c > kChannels) continue;
         place.channel = c;
         const int32_t logo = gs.Channel[c][Ch::kLogo];
-        place.logoPicture = SmallLogo(logo);
+        place.logoPicture = SmallLogo(logo, p == 0 ? "_lg" : "_sm");
         place.colourText = LogoPlayerText(logo);
         const int32_t value = CompanyValue(gs, cat, c, ValueVariant::Full);
         place.bankrupt = !InBusiness(gs, c) || value < 0;

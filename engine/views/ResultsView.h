@@ -19,7 +19,7 @@ inline constexpr const char* kBankruptValueText = "\"Bankrupt\"";
 struct HighscoreRow {
     std::string name;
     std::string score;        // "$ 250,000 millions"
-    std::string logoPicture;  // "QVX2_complogo3_sm.jpg"
+    std::string logoPicture;  // "QVX2_complogo3_sm.jpg", the winner's "..._lg.jpg" (128 px)
 };
 struct HighscoreListView {
     int list = 1;

@@ -70,7 +70,7 @@ TEST_F(SummaryWorld, ActiveCompany) {
     EXPECT_EQ(s.infoTitle, "Red TV - Info");
     EXPECT_EQ(s.logTitle, "Red TV - Game log");
     EXPECT_FALSE(s.bankrupt);
-    EXPECT_EQ(s.logoPicture, "QVX2_complogo5_sm.jpg");
+    EXPECT_EQ(s.logoPicture, "QVX2_complogo5_md.jpg");
     EXPECT_EQ(s.funds, "$ 3,500 millions");
     EXPECT_EQ(s.netRevenue, "$ 659 millions");
     EXPECT_EQ(s.log, (Lines{"* first", "second", "last"}));
@@ -85,7 +85,7 @@ TEST_F(SummaryWorld, BankruptCompany) {
     w.gs.GameLog[1][1] = "* Red TV declares bankruptcy and ceases business.";
     const DaySummary s = BuildDaySummary(w.gs, 1);
     EXPECT_TRUE(s.bankrupt);
-    EXPECT_EQ(s.logoPicture, "QVX2_complogo5_sm_g.jpg");
+    EXPECT_EQ(s.logoPicture, "QVX2_complogo5_md_g.jpg");
     EXPECT_EQ(s.funds, "$ 0 millions");
     EXPECT_EQ(s.netRevenue, "$ 0 millions");
     EXPECT_EQ(s.log, (Lines{"This company is bankrupt."}));

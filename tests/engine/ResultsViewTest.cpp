@@ -48,7 +48,8 @@ TEST(GameOverView, ShowsTheScenarioPlayedAndTheRankingWithTheWinnersMillions) {
     EXPECT_EQ(v.places[3].value, "$ 7");
     // Logos 5..8 are the second set of the same four colours.
     EXPECT_EQ(v.places[0].colourText, "Yellow player");
-    EXPECT_EQ(v.places[0].logoPicture, "QVX2_complogo6_sm.jpg");
+    EXPECT_EQ(v.places[0].logoPicture, "QVX2_complogo6_lg.jpg");
+    EXPECT_EQ(v.places[1].logoPicture.substr(14), "_sm.jpg");
     EXPECT_EQ(v.places[1].colourText, "Red player");
     EXPECT_EQ(v.places[2].colourText, "Green player");
     EXPECT_EQ(v.places[3].colourText, "Blue player");

@@ -2,7 +2,9 @@
 
 #include <jpeglib.h>
 #include <QFile>
+#include <algorithm>
 #include <cstdio>
+#include <vector>
 
 #include "JpegCore.h"
 #include "JpegDecode.h"
@@ -110,6 +112,74 @@ TEST(PicturesTest, MissingAndBrokenFilesGiveAPlaceholderNotACrash) {
     for (const char* name : {"cut.jpg", "missing.jpg"}) {
         EXPECT_FALSE(ui::Pictures::Has(name)) << name;
         EXPECT_FALSE(ui::Pictures::Get(name).isNull()) << name;
+    }
+    ui::Pictures::Clear();
+}
+
+void SaveBmp(const std::filesystem::path& path, const QImage& image) {
+    ASSERT_TRUE(image.save(QString::fromStdString(path.string()), "BMP"));
+}
+
+// The key goes only where it is meant to, with the tolerance JPEG needs and no more: a
+// near-key pixel vanishes, a deep pink one (a red logo's edge) stays.
+TEST(PicturesTest, TheColourKeyClearsTheSurroundOfKeyedPicturesOnly) {
+    UiFixtureDir dir;
+    QImage image(10, 10, QImage::Format_RGB32);
+    image.fill(ui::kColourKey);
+    image.setPixel(1, 1, qRgb(240, 30, 230));  // the key as JPEG moved it
+    for (int y = 3; y <= 7; ++y)
+        for (int x = 3; x <= 7; ++x)
+            image.setPixel(x, y, qRgb(200, 0, 90));
+    image.setPixel(5, 5, qRgb(13, 27, 42));
+    for (const char* name : {"QVX2_bubble1.jpg", "QVX2_complogo3_md_g.jpg", "QVX2_RegionB.bmp",
+                             "QVX2_complogo3.jpg", "QVX2_office1.jpg"})
+        SaveBmp(dir.path() / name, image);
+    ui::Pictures::SetDirectory(dir.path());
+    for (const char* name : {"QVX2_bubble1.jpg", "QVX2_complogo3_md_g.jpg", "QVX2_RegionB.bmp"}) {
+        SCOPED_TRACE(name);
+        const QImage keyed = ui::Pictures::Get(name).toImage();
+        EXPECT_EQ(qAlpha(keyed.pixel(0, 0)), 0);
+        EXPECT_EQ(qAlpha(keyed.pixel(1, 1)), 0);
+        EXPECT_EQ(keyed.pixel(4, 4), qRgb(200, 0, 90));
+        EXPECT_EQ(keyed.pixel(5, 5), qRgb(13, 27, 42));
+        // The outermost pixels lose the key's magenta bleed, not their own colour.
+        EXPECT_EQ(keyed.pixel(3, 3), qRgb(110, 0, 0));
+    }
+    // The big logo and the buttons keep every pixel: their backdrop is part of the picture.
+    for (const char* name : {"QVX2_complogo3.jpg", "QVX2_office1.jpg"})
+        EXPECT_EQ(qAlpha(ui::Pictures::Get(name).toImage().pixel(0, 0)), 255) << name;
+    ui::Pictures::Clear();
+}
+
+// What the generator draws and what the cache keys must agree: every bubble, small and medium
+// logo and region marker of the game's own data shows no corner square.
+TEST(PicturesTest, TheGeneratedSmallPicturesHaveClearCorners) {
+    ui::Pictures::SetDirectory(GeneratedGameDir());
+    std::vector<QString> names = {"QVX2_RegionA.bmp", "QVX2_RegionB.bmp"};
+    for (int k = 1; k <= 8; ++k)
+        for (const char* suffix : {"_sm.jpg", "_sm_g.jpg", "_md.jpg", "_md_g.jpg", "_lg.jpg"})
+            names.push_back(QString("QVX2_complogo%1%2").arg(k).arg(suffix));
+    for (int c = 1; c <= 4; ++c)
+        names.push_back(QString("QVX2_bubble%1.jpg").arg(c));
+    for (const QString& name : names) {
+        SCOPED_TRACE(name.toStdString());
+        ASSERT_TRUE(ui::Pictures::Has(name));
+        const QImage image = ui::Pictures::Get(name).toImage();
+        const int w = image.width(), h = image.height();
+        for (const QPoint corner :
+             {QPoint(0, 0), QPoint(w - 1, 0), QPoint(0, h - 1), QPoint(w - 1, h - 1)})
+            EXPECT_EQ(qAlpha(image.pixel(corner)), 0);
+        EXPECT_EQ(qAlpha(image.pixel(w / 2, h / 2)), 255);
+        // A grey logo keeps no pink rim from the key.
+        if (!name.contains("_g.")) continue;
+        int worst = 0;
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x)
+                if (qAlpha(image.pixel(x, y)) == 255)
+                    worst = std::max(worst,
+                                     std::min(qRed(image.pixel(x, y)), qBlue(image.pixel(x, y))) -
+                                         qGreen(image.pixel(x, y)));
+        EXPECT_LE(worst, 8);
     }
     ui::Pictures::Clear();
 }

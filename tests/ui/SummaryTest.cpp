@@ -64,7 +64,7 @@ TEST_F(SummaryTest, FundsAndNetRevenueOfACompanyWithKnownFigures) {
     EXPECT_EQ(TextOf(&screen, "Label24"), "$ 1,234,567 millions");
     EXPECT_EQ(TextOf(&screen, "Label26"), "$ 1,270 millions");
     EXPECT_FALSE(Child(&screen, "Bankrupt_Label")->isVisible());
-    EXPECT_EQ(Child<ui::PictureLabel>(&screen, "Image1")->pictureName(), "QVX2_complogo6_sm.jpg");
+    EXPECT_EQ(Child<ui::PictureLabel>(&screen, "Image1")->pictureName(), "QVX2_complogo6_md.jpg");
 }
 
 TEST_F(SummaryTest, BankruptCompanyShowsItsGreyLogoAndOneLine) {
@@ -73,7 +73,7 @@ TEST_F(SummaryTest, BankruptCompanyShowsItsGreyLogoAndOneLine) {
     screen.redraw(4);
     EXPECT_TRUE(Child(&screen, "Bankrupt_Label")->isVisible());
     EXPECT_EQ(TextOf(&screen, "Bankrupt_Label"), "BANKRUPT");
-    EXPECT_EQ(Child<ui::PictureLabel>(&screen, "Image1")->pictureName(), "QVX2_complogo8_sm_g.jpg");
+    EXPECT_EQ(Child<ui::PictureLabel>(&screen, "Image1")->pictureName(), "QVX2_complogo8_md_g.jpg");
     EXPECT_EQ(TextOf(&screen, "Label24"), "$ 0 millions");
     EXPECT_EQ(TextOf(&screen, "Label26"), "$ 0 millions");
     EXPECT_EQ(memo(), "This company is bankrupt.");
@@ -81,7 +81,7 @@ TEST_F(SummaryTest, BankruptCompanyShowsItsGreyLogoAndOneLine) {
     // The next company drawn is not bankrupt: nothing of the last one stays.
     Click(&screen, "Bubble1");
     EXPECT_FALSE(Child(&screen, "Bankrupt_Label")->isVisible());
-    EXPECT_EQ(Child<ui::PictureLabel>(&screen, "Image1")->pictureName(), "QVX2_complogo1_sm.jpg");
+    EXPECT_EQ(Child<ui::PictureLabel>(&screen, "Image1")->pictureName(), "QVX2_complogo1_md.jpg");
 }
 
 TEST_F(SummaryTest, CompanySwitchShowsAnotherCompanysLogWithoutItsFreeLines) {

@@ -123,13 +123,13 @@ void Title(QPainter& p, const QRectF& box, qreal pixelSize) {
     p.restore();
 }
 
-void Skyline(QPainter& p, const QRectF& window, Rng& rng) {
+void Skyline(QPainter& p, const QRectF& window, bool moon, Rng& rng) {
     p.save();
     QPainterPath frame;
     frame.addRoundedRect(window, 10, 10);
     p.setClipPath(frame);
     FillVertical(p, window, QColor(0x1f, 0x2f, 0x52), QColor(0x3a, 0x2f, 0x4f));
-    Glow(p, QPointF(window.right() - 90, window.top() + 60), 26, Palette::kMist, 160);
+    if (moon) Glow(p, QPointF(window.center().x(), window.top() + 44), 22, Palette::kMist, 160);
     qreal x = window.left();
     while (x < window.right()) {
         const qreal w = 30 + rng.Random(50);
@@ -261,7 +261,10 @@ QImage DrawScreenBackground(std::string_view kind, Rng& rng) {
         // The title stays above the menu column, which starts at y 210.
         Title(p, QRectF(232, 40, 560, 130), 100);
     } else if (kind == "office") {
-        Skyline(p, QRectF(612, 70, 360, 220), rng);
+        // The office's panels cover the whole top; the night city shows through two tall
+        // windows either side of the main buttons (x 160..864, from y 548).
+        Skyline(p, QRectF(24, 516, 120, 236), true, rng);
+        Skyline(p, QRectF(880, 540, 124, 212), false, rng);
     } else if (kind == "summary") {
         ChartLines(p, size, rng);
     } else if (kind == "custom") {

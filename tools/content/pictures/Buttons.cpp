@@ -58,11 +58,10 @@ QImage DrawOfficeButton(int k, bool lit) {
     QImage img = Face(128, 96, 14, lit);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
-    // The icon sits in the upper two thirds; the bottom line stays free for the label.
-    p.setPen(QPen(QColor(255, 255, 255, 30), 1));
-    p.drawLine(QPointF(14, 65.5), QPointF(114, 65.5));
-    DrawOfficeIcon(p, k, QRectF(37, 8, 54, 54));
-    if (lit) Glow(p, QPointF(64, 34), 34, Palette::kWarm, 40);
+    // A small icon in the top half: the lower half stays free for a label of two lines,
+    // which the office lays out there (y 46..90).
+    DrawOfficeIcon(p, k, QRectF(45, 6, 38, 38));
+    if (lit) Glow(p, QPointF(64, 25), 26, Palette::kWarm, 40);
     return img;
 }
 
@@ -108,7 +107,7 @@ QImage DrawTransportButton(bool play, bool pressed) {
 
 QImage DrawBubble(int channel) {
     const QColor colour = ChannelColour(channel);
-    QImage img = Canvas(40, 40);
+    QImage img = ClearCanvas(40, 40);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     const QPointF c(20, 19.5);

@@ -12,10 +12,11 @@ namespace qvx::content::pictures {
 // Faces: group 1..5 = Kids, Teens, Women, Men, Seniors; mood 1..6 = delighted .. appalled.
 QImage DrawFace(int group, int mood);
 
-// Company logo k = 1..8 at 200 x 200.
-QImage DrawLogo(int logo);
+// Company logo k = 1..8 at size x size (the big one 200 x 200 on its night backdrop); clear =
+// the mark alone on a clear canvas, for the pictures saved on the key colour.
+QImage DrawLogo(int logo, int size = 200, bool clear = false);
 
-// The licence map of map 1..5 (840 x 600) and the region marker (32 x 32).
+// The licence map of map 1..5 (840 x 600) and the region marker (32 x 32, on a clear canvas).
 QImage DrawMap(int map, Rng& rng);
 QImage DrawRegionMarker(bool lit);
 // The small poster of a scenario's map (320 x 240).
@@ -42,6 +43,7 @@ QImage DrawOfficeButton(int k, bool lit);
 void DrawOfficeIcon(QPainter& p, int k, const QRectF& box);
 QImage DrawWatchButton(int channel, bool pressed);
 QImage DrawTransportButton(bool play, bool pressed);
+// A company bubble (40 x 40) on a clear canvas.
 QImage DrawBubble(int channel);
 
 // Screen backgrounds.

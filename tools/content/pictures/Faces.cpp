@@ -1,6 +1,7 @@
 // The five viewers of the playback and statistics screens. Each is one fixed character; only
 // eyes, brows, mouth, cheeks and the background tint change with the mood, so the same person
-// reads across all six pictures and the mood reads at 64 px.
+// reads across all six pictures. The office shows them at 56 px, so the head fills about three
+// quarters of the frame and brows and mouth are drawn bold enough to read at that size.
 #include <QPainterPath>
 #include <array>
 
@@ -219,6 +220,9 @@ void FrontHair(QPainter& p, const Character& c) {
             beard.closeSubpath();
             p.setBrush(beardColour);
             p.drawPath(beard);
+            // Shaved clear around the lips, so the mouth (cy + 16) reads on skin.
+            p.setBrush(c.skin);
+            p.drawEllipse(QPointF(cx, cy + 19), 12, 7.5);
             QPainterPath moustache;
             moustache.moveTo(cx, cy + 10);
             moustache.cubicTo(cx - 5, cy + 7.5, cx - 10, cy + 9, cx - 10.5, cy + 12.5);
@@ -298,7 +302,7 @@ void Eyes(QPainter& p, const Character& c, const Features& f, int mood) {
 
 void Brows(QPainter& p, const Character& c, const Features& f, int mood) {
     const QColor colour = c.hairStyle == Hair::Bun ? QColor(0x9a, 0x96, 0x90) : c.hair.darker(130);
-    p.setPen(Stroke(colour, 2.3));
+    p.setPen(Stroke(colour, 3.4));
     p.setBrush(Qt::NoBrush);
     for (const int side : {-1, 1}) {
         const qreal x = f.cx + side * f.eyeDx;
@@ -313,10 +317,12 @@ void Brows(QPainter& p, const Character& c, const Features& f, int mood) {
                 arch = -2.5;
                 break;
             case 3:
-                arch = -1.5;
+                y -= 0.5;
+                arch = -2.5;
                 break;
             case 4:
-                arch = 0;
+                y += 0.5;
+                arch = 0.3;
                 break;
             case 5:
                 y += 1.5;
@@ -365,16 +371,18 @@ void Mouth(QPainter& p, const Features& f, int mood) {
             return;
         }
         case 3:
-            mouth.moveTo(x - 7.5, y);
-            mouth.quadTo(x, y + 6.5, x + 7.5, y);
+            // Corners turned up: at 56 px this must not read as the neutral line.
+            mouth.moveTo(x - 9, y - 1.5);
+            mouth.quadTo(x, y + 9, x + 9, y - 1.5);
             break;
         case 4:
-            mouth.moveTo(x - 6, y + 2);
-            mouth.lineTo(x + 6, y + 2);
+            mouth.moveTo(x - 6.5, y + 2.5);
+            mouth.lineTo(x + 6.5, y + 2.5);
             break;
         case 5:
-            mouth.moveTo(x - 5, y + 2.5);
-            mouth.quadTo(x + 1, y + 1.5, x + 6, y + 4);
+            // A lopsided, drooping line.
+            mouth.moveTo(x - 6, y + 2);
+            mouth.quadTo(x + 1, y + 1, x + 7, y + 5.5);
             break;
         default: {
             // Appalled: an open, down-turned grimace.
@@ -393,7 +401,7 @@ void Mouth(QPainter& p, const Features& f, int mood) {
             return;
         }
     }
-    p.setPen(Stroke(kInk, 2.2));
+    p.setPen(Stroke(kInk, 3.2));
     p.setBrush(Qt::NoBrush);
     p.drawPath(mouth);
 }
@@ -456,6 +464,10 @@ QImage DrawFace(int group, int mood) {
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     Backdrop(p, mood);
+    // A tight crop around the head; the backdrop stays full size.
+    p.translate(48, 50);
+    p.scale(1.25, 1.25);
+    p.translate(-48, -(c.cy + 2));
     Body(p, c);
     BackHair(p, c);
     Head(p, c);

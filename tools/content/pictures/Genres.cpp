@@ -206,10 +206,34 @@ QImage DrawNewsShow(Rng& rng) {
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0x26, 0x32, 0x48));
     p.drawEllipse(QPointF(96, 226), 58, 62);
-    p.setBrush(QColor(0xe8, 0xb8, 0x90));
+    const QColor skin(0xe8, 0xb8, 0x90), ink(0x2a, 0x1e, 0x1e);
+    p.setBrush(skin.darker(108));
+    for (const int side : {-1, 1})
+        p.drawEllipse(QPointF(96 + side * 28, 132), 5, 7);
+    p.setBrush(skin);
     p.drawEllipse(QPointF(96, 128), 28, 32);
     p.setBrush(QColor(0x3b, 0x2a, 0x20));
     p.drawChord(QRectF(66, 92, 60, 54), 0, 180 * 16);
+    // A calm, trustworthy face: level brows, open eyes, a small closed smile.
+    for (const int side : {-1, 1}) {
+        const QPointF eye(96 + side * 10, 131);
+        p.setPen(Qt::NoPen);
+        p.setBrush(Palette::kWhite);
+        p.drawEllipse(eye, 5, 4);
+        p.setBrush(ink);
+        p.drawEllipse(eye + QPointF(0, 0.4), 2.6, 2.8);
+        p.setPen(QPen(QColor(0x3b, 0x2a, 0x20), 3, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(eye + QPointF(-side * 5, -8), eye + QPointF(side * 6, -9));
+    }
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(skin.darker(135), 2, Qt::SolidLine, Qt::RoundCap));
+    p.drawArc(QRectF(92, 134, 8, 8), 200 * 16, 140 * 16);
+    p.setPen(QPen(QColor(0x9a, 0x3a, 0x3a), 3, Qt::SolidLine, Qt::RoundCap));
+    QPainterPath smile;
+    smile.moveTo(86, 147);
+    smile.quadTo(96, 155, 106, 147);
+    p.drawPath(smile);
+    p.setPen(Qt::NoPen);
     p.setBrush(Palette::kWhite);
     QPolygonF collar;
     collar << QPointF(80, 166) << QPointF(96, 188) << QPointF(112, 166);

@@ -136,15 +136,19 @@ void BlueMark(QPainter& p) {
 
 }  // namespace
 
-QImage DrawLogo(int logo) {
+QImage DrawLogo(int logo, int size, bool clear) {
     logo = std::clamp(logo, 1, 8);
     const QColor colour = ChannelColour((logo - 1) % 4 + 1);
-    QImage img = Canvas(kSize, kSize);
+    QImage img = clear ? ClearCanvas(size, size) : Canvas(size, size);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
-    FillNight(p, img.rect());
-    Glow(p, QPointF(100, 90), 110, colour, 70);
+    // Drawn at the size it is shown: a scaled-down or scaled-up copy blurs the mark.
+    p.scale(static_cast<qreal>(size) / kSize, static_cast<qreal>(size) / kSize);
+    if (!clear) {
+        FillNight(p, QRectF(0, 0, kSize, kSize));
+        Glow(p, QPointF(100, 90), 110, colour, 70);
+    }
     const QColor top = colour.lighter(118), bottom = colour.darker(135);
     if (logo <= 4) {
         p.setPen(Qt::NoPen);

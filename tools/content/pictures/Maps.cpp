@@ -65,9 +65,7 @@ QImage DrawMap(int map, Rng& rng) {
 }
 
 QImage DrawRegionMarker(bool lit) {
-    QImage img(kMarkerSize, kMarkerSize, QImage::Format_ARGB32_Premultiplied);
-    // One flat corner colour, so a screen that wants the badge without corners can key it out.
-    img.fill(Palette::kNight0);
+    QImage img = ClearCanvas(kMarkerSize, kMarkerSize);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF badge(0.5, 0.5, kMarkerSize - 1, kMarkerSize - 1);

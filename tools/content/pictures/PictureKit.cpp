@@ -133,6 +133,38 @@ QImage Canvas(int width, int height) {
     return img;
 }
 
+QImage ClearCanvas(int width, int height) {
+    QImage img(width, height, QImage::Format_ARGB32_Premultiplied);
+    img.fill(Qt::transparent);
+    return img;
+}
+
+QImage OnColourKey(const QImage& art) {
+    QImage out = art.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < out.height(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(out.scanLine(y));
+        for (int x = 0; x < out.width(); ++x)
+            row[x] = qAlpha(row[x]) >= 128 ? (row[x] | 0xff000000u) : kColourKey.rgb();
+    }
+    return out.convertToFormat(QImage::Format_RGB32);
+}
+
+QImage GreyedKeepingContrast(const QImage& art) {
+    QImage out = art.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < out.height(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(out.scanLine(y));
+        for (int x = 0; x < out.width(); ++x) {
+            const int luma =
+                (qRed(row[x]) * 299 + qGreen(row[x]) * 587 + qBlue(row[x]) * 114) / 1000;
+            // Darker, but stretched: the channel colours land near 70-170 and white marks near
+            // 235, so the mark still stands out on a closed company's dim logo.
+            const int v = std::clamp((luma - 128) * 13 / 10 + 100, 16, 235);
+            row[x] = qRgba(v, v, v, qAlpha(row[x]));
+        }
+    }
+    return out;
+}
+
 QColor Mix(const QColor& a, const QColor& b, qreal t) {
     const qreal u = 1.0 - t;
     return QColor::fromRgbF(static_cast<float>(a.redF() * u + b.redF() * t),

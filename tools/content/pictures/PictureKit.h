@@ -41,6 +41,15 @@ Status PrepareGui();
 QFont Font(FontFace face, qreal pixelSize);
 
 QImage Canvas(int width, int height);
+// The small pictures shown over many backdrops are drawn on a clear canvas and saved on one
+// flat key colour, which the game's picture cache makes transparent again (magenta, as the
+// cache expects).
+inline const QColor kColourKey{0xff, 0x00, 0xff};
+QImage ClearCanvas(int width, int height);
+// Opaque where the art covers at least half a pixel, the exact key colour elsewhere.
+QImage OnColourKey(const QImage& art);
+// Grey with its contrast kept (the bankrupt look that still shows its mark); alpha is kept.
+QImage GreyedKeepingContrast(const QImage& art);
 QColor Mix(const QColor& a, const QColor& b, qreal t);
 QColor WithAlpha(QColor c, int alpha);
 

@@ -3,6 +3,7 @@
 #include <array>
 #include <functional>
 #include <string_view>
+#include <utility>
 
 #include "Drawings.h"
 #include "JpegWriter.h"
@@ -30,11 +31,17 @@ class PictureOutput {
         Write(name, draw(rng));
     }
 
-    void Write(const std::string& name, const QImage& image) {
+    void Write(const std::string& name, const QImage& image, int quality = kJpegQuality) {
         if (!ok()) return;
         const fs::path path = m_dir / name;
-        m_status = name.ends_with(".bmp") ? WriteBmp(image, path) : WriteJpeg(image, path);
+        m_status = name.ends_with(".bmp") ? WriteBmp(image, path) : WriteJpeg(image, path, quality);
         if (ok()) m_names.push_back(name);
+    }
+
+    // On the key colour: the magenta beside the picture rings into its edge at the usual
+    // quality, tinting a grey logo; these pictures are small, so they take the best quality.
+    void WriteKeyed(const std::string& name, const QImage& art) {
+        Write(name, OnColourKey(art), 100);
     }
 
   private:
@@ -67,19 +74,23 @@ void ScenariosAndMaps(PictureOutput& out) {
         out.Draw("QVX2_map_" + Str(kMapFiles[static_cast<size_t>(map - 1)]) + ".jpg",
                  [map](Rng& r) { return DrawMap(map, r); });
     }
-    out.Write("QVX2_RegionA.bmp", DrawRegionMarker(false));
-    out.Write("QVX2_RegionB.bmp", DrawRegionMarker(true));
+    out.WriteKeyed("QVX2_RegionA.bmp", DrawRegionMarker(false));
+    out.WriteKeyed("QVX2_RegionB.bmp", DrawRegionMarker(true));
 }
 
 void Logos(PictureOutput& out) {
     for (int logo = 1; logo <= 8; ++logo) {
         if (!out.ok()) return;
         const std::string stem = "QVX2_complogo" + std::to_string(logo);
-        const QImage big = DrawLogo(logo);
-        const QImage small = Scaled(big, 64, 64);
-        out.Write(stem + ".jpg", big);
-        out.Write(stem + "_sm.jpg", small);
-        out.Write(stem + "_sm_g.jpg", Greyed(small, 0.62));
+        out.Write(stem + ".jpg", DrawLogo(logo));
+        // The small (64 px), the summary's medium (96 px) and the game over winner's large
+        // (128 px) logos, each drawn at its size.
+        for (const auto& [suffix, size] : {std::pair{"_sm", 64}, std::pair{"_md", 96}}) {
+            const QImage mark = DrawLogo(logo, size, true);
+            out.WriteKeyed(stem + suffix + ".jpg", mark);
+            out.WriteKeyed(stem + suffix + "_g.jpg", GreyedKeepingContrast(mark));
+        }
+        out.WriteKeyed(stem + "_lg.jpg", DrawLogo(logo, 128, true));
     }
 }
 
@@ -136,7 +147,7 @@ void ScreensAndButtons(PictureOutput& out) {
         const std::string stem = "QVX2_watch" + std::to_string(c);
         out.Write(stem + ".jpg", DrawWatchButton(c, false));
         out.Write(stem + "_pressed.jpg", DrawWatchButton(c, true));
-        out.Write("QVX2_bubble" + std::to_string(c) + ".jpg", DrawBubble(c));
+        out.WriteKeyed("QVX2_bubble" + std::to_string(c) + ".jpg", DrawBubble(c));
     }
     out.Write("QVX2_play.jpg", DrawTransportButton(true, false));
     out.Write("QVX2_play_pressed.jpg", DrawTransportButton(true, true));
