@@ -3,13 +3,21 @@
 // scratch directory (on tmpfs when there is one, since every input is written out) and lays the
 // input into it next to valid copies of the other files the reader needs.
 //
-// Input layout of the multi-file targets: byte 0 chooses the fuzzed file (its value modulo the
-// number of files) and the mode. With bit 7 set the rest of the input is the whole file, so the
-// size checks get exercised; otherwise bytes 1..4 are a little-endian offset into the valid copy
-// and the rest is written over it from there, clipped to the copy's size, so that mutations
-// reach the contents of files far larger than a fuzz input should be.
+// Input layout of the file targets: byte 0 chooses the fuzzed file (its value modulo the
+// number of files); the rest is a list of edits laid in turn over a valid copy of that file, so
+// that a few bytes of input reach anywhere in files far larger than a fuzz input should be, and
+// the mutations explore the reader's decisions instead of copying megabytes. An edit is a kind
+// byte, a 3-byte little-endian offset (modulo the file's size + 1) and a count byte, followed
+// for an overwrite or an insertion by that many bytes (fewer when the input ends):
+//   kind % 8 <= 4  overwrite from the offset (clipped to the file's end)
+//   kind % 8 == 5  insert at the offset
+//   kind % 8 == 6  erase count bytes from the offset
+//   kind % 8 == 7  cut the file at the offset
+// A file of another size is mostly refused at once, so most edits overwrite.
 #include <unistd.h>
 
+#include <algorithm>
+#include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -17,6 +25,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "BinaryFile.h"
@@ -83,41 +92,118 @@ inline const char* BaseDir() {
     return dir != nullptr && *dir != '\0' ? dir : nullptr;
 }
 
-struct Choice {
-    size_t file = 0;
-    bool raw = false;
-    uint32_t offset = 0;
-    const uint8_t* data = nullptr;
-    size_t size = 0;
+constexpr size_t kEditHeaderBytes = 5;
+
+// A valid file and the copy the edits are laid over. Overwrites only touch the copy where they
+// land and are undone the same way, so a 5 MB file costs nothing to patch; an edit that changes
+// the size rebuilds the copy.
+class PatchedFile {
+  public:
+    PatchedFile() = default;
+    explicit PatchedFile(Bytes valid) : m_valid(std::move(valid)), m_work(m_valid) {}
+
+    const Bytes& valid() const { return m_valid; }
+    // The valid file with the edits in [data, data + size) laid over it.
+    const Bytes& Apply(const uint8_t* data, size_t size) {
+        Restore();
+        while (size >= kEditHeaderBytes) {
+            const Kind kind = KindOf(data[0]);
+            const size_t offset = (size_t{data[1]} | size_t{data[2]} << 8 | size_t{data[3]} << 16) %
+                                  (m_work.size() + 1);
+            const size_t count = data[4];
+            data += kEditHeaderBytes;
+            size -= kEditHeaderBytes;
+            const size_t given =
+                kind == Kind::Overwrite || kind == Kind::Insert ? std::min(count, size) : 0;
+            Edit(kind, offset, count, data, given);
+            data += given;
+            size -= given;
+        }
+        return m_work;
+    }
+    // The bytes the last Apply may have changed: [first, last), or all of it after a resize.
+    size_t first() const { return m_resized ? 0 : m_first; }
+    size_t last() const { return m_resized ? m_work.size() : m_last; }
+    bool resized() const { return m_resized; }
+
+  private:
+    enum class Kind { Overwrite, Insert, Erase, Cut };
+    static Kind KindOf(uint8_t byte) {
+        switch (byte % 8) {
+            case 5:
+                return Kind::Insert;
+            case 6:
+                return Kind::Erase;
+            case 7:
+                return Kind::Cut;
+            default:
+                return Kind::Overwrite;
+        }
+    }
+
+    void Restore() {
+        if (m_resized) {
+            m_work = m_valid;
+        } else if (m_first < m_last) {
+            std::memcpy(m_work.data() + m_first, m_valid.data() + m_first, m_last - m_first);
+        }
+        m_resized = false;
+        m_first = m_last = 0;
+    }
+    void Touch(size_t from, size_t to) {
+        if (m_first == m_last) {
+            m_first = from;
+            m_last = to;
+        } else {
+            m_first = std::min(m_first, from);
+            m_last = std::max(m_last, to);
+        }
+    }
+    void Edit(Kind kind, size_t offset, size_t count, const uint8_t* bytes, size_t given) {
+        const auto at = m_work.begin() + static_cast<std::ptrdiff_t>(offset);
+        switch (kind) {
+            case Kind::Overwrite: {
+                const size_t n = std::min(given, m_work.size() - offset);
+                if (n == 0) return;
+                if (!m_resized) Touch(offset, offset + n);
+                std::memcpy(m_work.data() + offset, bytes, n);
+                return;
+            }
+            case Kind::Insert:
+                if (given == 0) return;
+                m_work.insert(at, bytes, bytes + given);
+                break;
+            case Kind::Erase: {
+                const size_t n = std::min(count, m_work.size() - offset);
+                if (n == 0) return;
+                m_work.erase(at, at + static_cast<std::ptrdiff_t>(n));
+                break;
+            }
+            case Kind::Cut:
+                if (offset == m_work.size()) return;
+                m_work.resize(offset);
+                break;
+        }
+        m_resized = true;
+    }
+
+    Bytes m_valid;
+    Bytes m_work;
+    size_t m_first = 0, m_last = 0;
+    bool m_resized = false;
 };
 
-// Splits an input as described at the top; false when it is too short to mean anything.
-inline bool Choose(const uint8_t* data, size_t size, size_t files, Choice& c) {
-    if (size < 1) return false;
-    c.file = data[0] % files;
-    c.raw = (data[0] & 0x80) != 0;
-    if (c.raw) {
-        c.data = data + 1;
-        c.size = size - 1;
-        return true;
-    }
-    if (size < 5) return false;
-    c.offset = uint32_t{data[1]} | uint32_t{data[2]} << 8 | uint32_t{data[3]} << 16 |
-               uint32_t{data[4]} << 24;
-    c.data = data + 5;
-    c.size = size - 5;
+// A set of valid files of which each input patches one (chosen by byte 0).
+struct Patched {
+    size_t file = 0;
+    const Bytes* bytes = nullptr;
+};
+inline bool ApplyInput(std::vector<PatchedFile>& files, const uint8_t* data, size_t size,
+                       Patched& out) {
+    if (size < 1 || files.empty()) return false;
+    out.file = data[0] % files.size();
+    out.bytes = &files[out.file].Apply(data + 1, size - 1);
     return true;
-}
-
-// The file a choice makes of the valid copy.
-inline Bytes Apply(const Choice& c, const Bytes& valid) {
-    if (c.raw) return Bytes(c.data, c.data + c.size);
-    Bytes out = valid;
-    if (out.empty()) return out;
-    const size_t at = c.offset % out.size();
-    const size_t n = std::min(c.size, out.size() - at);
-    std::memcpy(out.data() + at, c.data, n);
-    return out;
 }
 
 // A record file as the game writes it back: the filler after each text is zero.
@@ -127,6 +213,14 @@ inline Bytes ZeroFiller(Bytes bytes) {
         std::memset(bytes.data() + start + used, 0, kRecordBytes - used);
     }
     return bytes;
+}
+
+// FNV-1a, for targets that choose a costlier check for a fixed share of inputs.
+inline uint32_t Hash(const uint8_t* data, size_t size) {
+    uint32_t h = 2166136261U;
+    for (size_t i = 0; i < size; ++i)
+        h = (h ^ data[i]) * 16777619U;
+    return h;
 }
 
 // Index of the first differing byte, for messages.
@@ -144,6 +238,19 @@ inline void ExpectSame(const Bytes& actual, const Bytes& expected, const std::st
         (actual.empty() || std::memcmp(actual.data(), expected.data(), actual.size()) == 0))
         return;
     Fail(what + ": " + FirstDifference(actual, expected));
+}
+
+// What the game writes back for a record file it read: each text as it was, zero filler.
+inline void ExpectSameRecords(const Bytes& written, const Bytes& read, const std::string& what) {
+    if (written.size() != read.size()) Fail(what + ": " + FirstDifference(written, read));
+    static const uint8_t zeros[kRecordBytes] = {};
+    for (size_t start = 0; start + kRecordBytes <= read.size(); start += kRecordBytes) {
+        const size_t used = 1 + size_t{read[start]};
+        const bool same =
+            std::memcmp(written.data() + start, read.data() + start, used) == 0 &&
+            std::memcmp(written.data() + start + used, zeros, kRecordBytes - used) == 0;
+        if (!same) Fail(what + ": record " + std::to_string(start / kRecordBytes));
+    }
 }
 
 }  // namespace qvx::fuzz

@@ -1,6 +1,6 @@
-// LoadCatalogueSet over the six files of either set: one file fuzzed, the others valid.
-#include <array>
-#include <map>
+// The catalogue's six files in either set: one of the twelve patched and read by the game's
+// own decoding of that file (LoadCatalogueSet runs it on each file it reads, over a fresh
+// catalogue), and an accepted file encoded back as SaveCatalogueSet writes it.
 #include <memory>
 
 #include "Catalogue.h"
@@ -11,31 +11,28 @@ using namespace qvx::fuzz;
 
 namespace {
 
-struct Target {
-    fs::path scratch, out;
-    std::map<std::string, Bytes> valid;
-    std::string dirty;  // the scratch file that differs from its valid copy
-};
+constexpr CatalogueSet kSets[] = {CatalogueSet::Standard, CatalogueSet::Custom};
+constexpr size_t kFiles = std::size(kCatalogueFiles);
 
-std::array<std::string, 6> Names(CatalogueSet set) {
-    const CatalogueFiles& f = CatalogueFileNames(set);
-    return {f.moviesInt, f.moviesStr, f.adsInt, f.adsStr, f.newsInt, f.newsStr};
-}
+struct Target {
+    std::vector<PatchedFile> files;  // the standard set's six, then the custom set's
+    std::unique_ptr<Catalogue> scratch = std::make_unique<Catalogue>();
+    Bytes encoded;
+};
 
 Target& State() {
     static Target* t = [] {
         auto* s = new Target;
-        s->scratch = MakeScratch("catalogue");
-        s->out = MakeScratch("catalogue-out");
-        for (CatalogueSet set : {CatalogueSet::Standard, CatalogueSet::Custom}) {
-            if (BaseDir() == nullptr) {
-                auto empty = std::make_unique<Catalogue>();
-                if (!SaveCatalogueSet(*empty, set, s->scratch)) Fail("cannot write the base set");
-            }
-            for (const std::string& name : Names(set)) {
-                const fs::path from = BaseDir() ? fs::path(BaseDir()) / name : s->scratch / name;
-                s->valid[name] = ReadFile(from);
-                WriteFile(s->scratch / name, s->valid[name]);
+        const auto empty = std::make_unique<Catalogue>();
+        for (const CatalogueSet set : kSets) {
+            for (const CatalogueFile file : kCatalogueFiles) {
+                Bytes bytes;
+                if (BaseDir() != nullptr) {
+                    bytes = ReadFile(fs::path(BaseDir()) / CatalogueFileName(set, file));
+                } else {
+                    EncodeCatalogueFile(*empty, file, bytes);
+                }
+                s->files.emplace_back(std::move(bytes));
             }
         }
         return s;
@@ -47,34 +44,28 @@ Target& State() {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Target& t = State();
-    Choice c;
-    if (!Choose(data, size, 12, c)) return 0;
-    const CatalogueSet set = c.file < 6 ? CatalogueSet::Standard : CatalogueSet::Custom;
-    const auto names = Names(set);
-    const std::string& name = names[c.file % 6];
+    Patched in;
+    if (!ApplyInput(t.files, data, size, in)) return 0;
+    const CatalogueFile file = kCatalogueFiles[in.file % kFiles];
+    const std::string& name = CatalogueFileName(kSets[in.file / kFiles], file);
+    Catalogue& cat = *t.scratch;
 
-    if (!t.dirty.empty()) WriteFile(t.scratch / t.dirty, t.valid[t.dirty]);
-    const Bytes input = Apply(c, t.valid[name]);
-    WriteFile(t.scratch / name, input);
-    t.dirty = name;
-
-    auto cat = std::make_unique<Catalogue>();
-    cat->MovieTitles[1] = "untouched";
-    const Status s = LoadCatalogueSet(*cat, set, t.scratch);
+    cat.MovieTitles[1] = "untouched";
+    cat.NewsCatalogue[1][1] = -1;
+    const Status s = DecodeCatalogueFile(file, name, *in.bytes, cat);
     if (!s) {
-        Expect(cat->MovieTitles[1] == "untouched", "a failed load changed the catalogue");
-        Expect(s.message().find(name) != std::string::npos,
+        Expect(cat.MovieTitles[1] == "untouched" && cat.NewsCatalogue[1][1] == -1,
+               "a refused file changed the catalogue");
+        Expect(s.message().rfind(name + ":", 0) == 0,
                "the error does not name the fuzzed file: " + s.message());
         return 0;
     }
-    // Every value survives a save: integers exactly, texts up to the filler.
-    if (!SaveCatalogueSet(*cat, set, t.out)) Fail("cannot save a loaded catalogue");
-    for (const std::string& n : names) {
-        const Bytes& given = n == name ? input : t.valid[n];
-        const bool text = n.ends_with(".str");
-        const Bytes expected = text ? ZeroFiller(given) : given;
-        const Bytes saved = ReadFile(t.out / n);
-        ExpectSame(saved, expected, n + " changed in a load/save");
+    // Every value survives a save: numbers exactly, texts up to the filler.
+    EncodeCatalogueFile(cat, file, t.encoded);
+    if (name.ends_with(".str")) {
+        ExpectSameRecords(t.encoded, *in.bytes, name + " changed in a load/save");
+    } else {
+        ExpectSame(t.encoded, *in.bytes, name + " changed in a load/save");
     }
     return 0;
 }

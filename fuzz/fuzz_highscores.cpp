@@ -1,4 +1,4 @@
-// LoadHighscores over the pair "QVX2_Highscores.int"/".str": one fuzzed, the other valid.
+// LoadHighscores over the pair "QVX2_Highscores.int"/".str": one patched, the other valid.
 #include <memory>
 
 #include "FuzzSupport.h"
@@ -11,7 +11,7 @@ namespace {
 
 struct Target {
     fs::path scratch, out;
-    Bytes validInt, validStr;
+    std::vector<PatchedFile> files;  // the .int, then the .str
 };
 
 Target& State() {
@@ -19,17 +19,16 @@ Target& State() {
         auto* s = new Target;
         s->scratch = MakeScratch("highscores");
         s->out = MakeScratch("highscores-out");
-        if (BaseDir() != nullptr && fs::exists(fs::path(BaseDir()) / kHighscoresIntFile)) {
-            s->validInt = ReadFile(fs::path(BaseDir()) / kHighscoresIntFile);
-            s->validStr = ReadFile(fs::path(BaseDir()) / kHighscoresStrFile);
-        } else {
+        fs::path from = BaseDir() != nullptr ? fs::path(BaseDir()) : s->scratch;
+        if (!fs::exists(from / kHighscoresIntFile)) {
             auto table = std::make_unique<HighscoreTable>();
             Rng rng(7);
             ResetHighscores(*table, rng);
             if (!SaveHighscores(*table, s->scratch)) Fail("cannot write the base pair");
-            s->validInt = ReadFile(s->scratch / kHighscoresIntFile);
-            s->validStr = ReadFile(s->scratch / kHighscoresStrFile);
+            from = s->scratch;
         }
+        s->files.emplace_back(ReadFile(from / kHighscoresIntFile));
+        s->files.emplace_back(ReadFile(from / kHighscoresStrFile));
         return s;
     }();
     return *t;
@@ -51,10 +50,10 @@ void CheckExamples(const HighscoreTable& table) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Target& t = State();
-    Choice c;
-    if (!Choose(data, size, 2, c)) return 0;
-    const Bytes ints = c.file == 0 ? Apply(c, t.validInt) : t.validInt;
-    const Bytes strs = c.file == 1 ? Apply(c, t.validStr) : t.validStr;
+    Patched in;
+    if (!ApplyInput(t.files, data, size, in)) return 0;
+    const Bytes& ints = in.file == 0 ? *in.bytes : t.files[0].valid();
+    const Bytes& strs = in.file == 1 ? *in.bytes : t.files[1].valid();
     WriteFile(t.scratch / kHighscoresIntFile, ints);
     WriteFile(t.scratch / kHighscoresStrFile, strs);
 

@@ -113,8 +113,10 @@ Status CheckSize(const std::string& fileName, size_t actual, size_t expected) {
 
 void IntFileWriter::Put(int32_t v) {
     const auto u = static_cast<uint32_t>(v);
-    for (unsigned shift = 0; shift < 32; shift += 8)
-        m_bytes.push_back(static_cast<uint8_t>(u >> shift));
+    const size_t at = m_bytes.size();
+    m_bytes.resize(at + kIntBytes);
+    for (unsigned i = 0; i < kIntBytes; ++i)
+        m_bytes[at + i] = static_cast<uint8_t>(u >> (8 * i));
 }
 
 void StrFileWriter::Put(std::string_view utf8) {

@@ -33,8 +33,13 @@ Status WriteFilesAtomic(const std::vector<FileContent>& files);
 // "QVX2_Movies.int: 39996 bytes, expected 40000".
 Status CheckSize(const std::string& fileName, size_t actual, size_t expected);
 
+// A writer may be given a buffer to write into, whose memory it keeps (its bytes are dropped):
+// a caller encoding the same large file again and again then allocates it only once.
 class IntFileWriter {
   public:
+    explicit IntFileWriter(std::vector<uint8_t> reuse = {}) : m_bytes(std::move(reuse)) {
+        m_bytes.clear();
+    }
     void Put(int32_t v);
     const std::vector<uint8_t>& Bytes() const { return m_bytes; }
     std::vector<uint8_t> TakeBytes() { return std::move(m_bytes); }
@@ -47,6 +52,9 @@ class IntFileWriter {
 // Writes UTF-8 strings as Windows-1252 records: length byte, text cut to 255 bytes, zero filler.
 class StrFileWriter {
   public:
+    explicit StrFileWriter(std::vector<uint8_t> reuse = {}) : m_bytes(std::move(reuse)) {
+        m_bytes.clear();
+    }
     void Put(std::string_view utf8);
     const std::vector<uint8_t>& Bytes() const { return m_bytes; }
     std::vector<uint8_t> TakeBytes() { return std::move(m_bytes); }

@@ -1,5 +1,7 @@
 #include "Catalogue.h"
 
+#include <array>
+#include <iterator>
 #include <memory>
 #include <vector>
 
@@ -22,112 +24,138 @@ CatalogueSet CatalogueSetForKind(int32_t scenarioKind) {
     return scenarioKind == Info::kKindCustom ? CatalogueSet::Custom : CatalogueSet::Standard;
 }
 
+const std::string& CatalogueFileName(CatalogueSet set, CatalogueFile file) {
+    const CatalogueFiles& n = CatalogueFileNames(set);
+    switch (file) {
+        case CatalogueFile::MoviesInt:
+            return n.moviesInt;
+        case CatalogueFile::MoviesStr:
+            return n.moviesStr;
+        case CatalogueFile::AdsInt:
+            return n.adsInt;
+        case CatalogueFile::AdsStr:
+            return n.adsStr;
+        case CatalogueFile::NewsInt:
+            return n.newsInt;
+        case CatalogueFile::NewsStr:
+            break;
+    }
+    return n.newsStr;
+}
+
+size_t CatalogueFileBytes(CatalogueFile file) {
+    switch (file) {
+        case CatalogueFile::MoviesInt:
+            return kMoviesIntBytes;
+        case CatalogueFile::MoviesStr:
+            return kMoviesStrBytes;
+        case CatalogueFile::AdsInt:
+            return kAdsIntBytes;
+        case CatalogueFile::AdsStr:
+            return kAdsStrBytes;
+        case CatalogueFile::NewsInt:
+            return kNewsIntBytes;
+        case CatalogueFile::NewsStr:
+            break;
+    }
+    return kNewsStrBytes;
+}
+
 namespace {
 
-Status ReadSized(const fs::path& dir, const std::string& name, size_t expected,
-                 std::vector<uint8_t>& bytes) {
-    if (Status s = ReadWholeFile(dir / name, bytes); !s) return s;
-    return CheckSize(name, bytes.size(), expected);
-}
-
-template <size_t N>
-void ReadRecords(IntFileReader& in, std::array<Record, N>& table) {
-    for (size_t i = 1; i < N; ++i) {
+// Each file's tables in file order, read and written by the same walks: one over the numbers
+// of the .int files, one over the texts of the .str files.
+template <class Table, class Visitor>
+void Records(Table& table, Visitor& visit) {
+    for (size_t i = 1; i < table.size(); ++i) {
         for (int f = 1; f <= kFields; ++f)
-            table[i][f] = in.Get();
+            visit(table[i][f]);
     }
 }
 
-template <size_t N>
-void ReadStrings(StrFileReader& in, std::array<std::string, N>& table) {
-    for (size_t i = 1; i < N; ++i)
-        table[i] = in.Get();
+template <class Table, class Visitor>
+void Cells(Table& table, Visitor& visit) {
+    for (size_t i = 1; i < table.size(); ++i)
+        visit(table[i]);
 }
 
-template <size_t N>
-void WriteRecords(IntFileWriter& out, const std::array<Record, N>& table) {
-    for (size_t i = 1; i < N; ++i) {
-        for (int f = 1; f <= kFields; ++f)
-            out.Put(table[i][f]);
+template <class Cat, class Visitor>
+void WalkNumbers(Cat& cat, CatalogueFile file, Visitor& visit) {
+    if (file == CatalogueFile::MoviesInt) Records(cat.MovieCatalogue, visit);
+    if (file == CatalogueFile::AdsInt) Cells(cat.AdTargets, visit);
+    if (file == CatalogueFile::NewsInt) Records(cat.NewsCatalogue, visit);
+}
+
+template <class Cat, class Visitor>
+void WalkTexts(Cat& cat, CatalogueFile file, Visitor& visit) {
+    if (file == CatalogueFile::MoviesStr) {
+        Cells(cat.MovieTitles, visit);
+        Cells(cat.MovieTexts2, visit);
+        Cells(cat.MovieDescriptions, visit);
     }
+    if (file == CatalogueFile::AdsStr) {
+        Cells(cat.AdNames, visit);
+        Cells(cat.AdTexts, visit);
+    }
+    if (file == CatalogueFile::NewsStr) Cells(cat.NewsTexts, visit);
 }
 
-template <size_t N>
-void WriteStrings(StrFileWriter& out, const std::array<std::string, N>& table) {
-    for (size_t i = 1; i < N; ++i)
-        out.Put(table[i]);
+bool IsTextFile(CatalogueFile file) {
+    return file == CatalogueFile::MoviesStr || file == CatalogueFile::AdsStr ||
+           file == CatalogueFile::NewsStr;
 }
 
 }  // namespace
 
+Status DecodeCatalogueFile(CatalogueFile file, const std::string& name,
+                           const std::vector<uint8_t>& bytes, Catalogue& cat) {
+    if (Status s = CheckSize(name, bytes.size(), CatalogueFileBytes(file)); !s) return s;
+    if (IsTextFile(file)) {
+        StrFileReader in(bytes);
+        const auto get = [&in](std::string& s) { s = in.Get(); };
+        WalkTexts(cat, file, get);
+    } else {
+        IntFileReader in(bytes);
+        const auto get = [&in](int32_t& v) { v = in.Get(); };
+        WalkNumbers(cat, file, get);
+    }
+    return Status::Ok();
+}
+
+void EncodeCatalogueFile(const Catalogue& cat, CatalogueFile file, std::vector<uint8_t>& out) {
+    if (IsTextFile(file)) {
+        StrFileWriter writer(std::move(out));
+        const auto put = [&writer](const std::string& s) { writer.Put(s); };
+        WalkTexts(cat, file, put);
+        out = writer.TakeBytes();
+    } else {
+        IntFileWriter writer(std::move(out));
+        const auto put = [&writer](const int32_t& v) { writer.Put(v); };
+        WalkNumbers(cat, file, put);
+        out = writer.TakeBytes();
+    }
+}
+
 Status LoadCatalogueSet(Catalogue& cat, CatalogueSet set, const fs::path& dir) {
-    const CatalogueFiles& names = CatalogueFileNames(set);
     auto fresh = std::make_unique<Catalogue>();
     std::vector<uint8_t> bytes;
-
-    if (Status s = ReadSized(dir, names.moviesInt, kMoviesIntBytes, bytes); !s) return s;
-    {
-        IntFileReader in(bytes);
-        ReadRecords(in, fresh->MovieCatalogue);
-    }
-    if (Status s = ReadSized(dir, names.moviesStr, kMoviesStrBytes, bytes); !s) return s;
-    {
-        StrFileReader in(bytes);
-        ReadStrings(in, fresh->MovieTitles);
-        ReadStrings(in, fresh->MovieTexts2);
-        ReadStrings(in, fresh->MovieDescriptions);
-    }
-    if (Status s = ReadSized(dir, names.adsInt, kAdsIntBytes, bytes); !s) return s;
-    {
-        IntFileReader in(bytes);
-        for (int i = 1; i <= kAds; ++i)
-            fresh->AdTargets[i] = in.Get();
-    }
-    if (Status s = ReadSized(dir, names.adsStr, kAdsStrBytes, bytes); !s) return s;
-    {
-        StrFileReader in(bytes);
-        ReadStrings(in, fresh->AdNames);
-        ReadStrings(in, fresh->AdTexts);
-    }
-    if (Status s = ReadSized(dir, names.newsInt, kNewsIntBytes, bytes); !s) return s;
-    {
-        IntFileReader in(bytes);
-        ReadRecords(in, fresh->NewsCatalogue);
-    }
-    if (Status s = ReadSized(dir, names.newsStr, kNewsStrBytes, bytes); !s) return s;
-    {
-        StrFileReader in(bytes);
-        ReadStrings(in, fresh->NewsTexts);
+    for (const CatalogueFile file : kCatalogueFiles) {
+        const std::string& name = CatalogueFileName(set, file);
+        if (Status s = ReadWholeFile(dir / name, bytes); !s) return s;
+        if (Status s = DecodeCatalogueFile(file, name, bytes, *fresh); !s) return s;
     }
     cat = std::move(*fresh);
     return Status::Ok();
 }
 
 Status SaveCatalogueSet(const Catalogue& cat, CatalogueSet set, const fs::path& dir) {
-    const CatalogueFiles& names = CatalogueFileNames(set);
-    IntFileWriter moviesInt;
-    WriteRecords(moviesInt, cat.MovieCatalogue);
-    StrFileWriter moviesStr;
-    WriteStrings(moviesStr, cat.MovieTitles);
-    WriteStrings(moviesStr, cat.MovieTexts2);
-    WriteStrings(moviesStr, cat.MovieDescriptions);
-    IntFileWriter adsInt;
-    for (int i = 1; i <= kAds; ++i)
-        adsInt.Put(cat.AdTargets[i]);
-    StrFileWriter adsStr;
-    WriteStrings(adsStr, cat.AdNames);
-    WriteStrings(adsStr, cat.AdTexts);
-    IntFileWriter newsInt;
-    WriteRecords(newsInt, cat.NewsCatalogue);
-    StrFileWriter newsStr;
-    WriteStrings(newsStr, cat.NewsTexts);
-
-    return WriteFilesAtomic({{dir / names.moviesInt, &moviesInt.Bytes()},
-                             {dir / names.moviesStr, &moviesStr.Bytes()},
-                             {dir / names.adsInt, &adsInt.Bytes()},
-                             {dir / names.adsStr, &adsStr.Bytes()},
-                             {dir / names.newsInt, &newsInt.Bytes()},
-                             {dir / names.newsStr, &newsStr.Bytes()}});
+    std::array<std::vector<uint8_t>, std::size(kCatalogueFiles)> bytes;
+    std::vector<FileContent> files;
+    for (size_t i = 0; i < bytes.size(); ++i) {
+        EncodeCatalogueFile(cat, kCatalogueFiles[i], bytes[i]);
+        files.push_back({dir / CatalogueFileName(set, kCatalogueFiles[i]), &bytes[i]});
+    }
+    return WriteFilesAtomic(files);
 }
 
 }  // namespace qvx

@@ -3,6 +3,7 @@
 // of a saved game: it is reloaded before each new or loaded game.
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "GameState.h"
 #include "Status.h"
@@ -36,6 +37,19 @@ constexpr size_t kAdsIntBytes = size_t{kAds} * 4;                  // 400
 constexpr size_t kAdsStrBytes = size_t{kAds} * 2 * 256;            // 51200
 constexpr size_t kNewsIntBytes = size_t{kNews} * kFields * 4;      // 20000
 constexpr size_t kNewsStrBytes = size_t{kNews} * 256;              // 64000
+
+// The six files of a set, in the order they are read.
+enum class CatalogueFile { MoviesInt, MoviesStr, AdsInt, AdsStr, NewsInt, NewsStr };
+inline constexpr CatalogueFile kCatalogueFiles[] = {
+    CatalogueFile::MoviesInt, CatalogueFile::MoviesStr, CatalogueFile::AdsInt,
+    CatalogueFile::AdsStr,    CatalogueFile::NewsInt,   CatalogueFile::NewsStr};
+const std::string& CatalogueFileName(CatalogueSet set, CatalogueFile file);
+size_t CatalogueFileBytes(CatalogueFile file);
+// One file from memory: checks its size (the message names it) and fills only the tables the
+// file holds; on failure cat is untouched. Encoding replaces out's bytes and keeps its memory.
+Status DecodeCatalogueFile(CatalogueFile file, const std::string& name,
+                           const std::vector<uint8_t>& bytes, Catalogue& cat);
+void EncodeCatalogueFile(const Catalogue& cat, CatalogueFile file, std::vector<uint8_t>& out);
 
 // Reads the six files of a set from dir. On any error (a missing file, a wrong size) the
 // message names the file and cat is left exactly as it was.

@@ -33,11 +33,11 @@ void Cells(T& value, Visitor& visit) {
     }
 }
 
-// The one description of a slot's layout. Numbers go to the .int file and texts to the .str
-// file, each in the order met here. Saving, loading and the expected file sizes are all this
-// walk with a different visitor, so they cannot disagree about the layout.
+// The one description of a slot's layout: the numbers of the .int file and the texts of the .str
+// file, each in the order met here. Saving, loading and the expected file sizes are all these
+// walks with a different visitor, so they cannot disagree about the layout.
 template <class State, class Visitor>
-void WalkSlot(State& gs, int slot, Visitor& visit) {
+void WalkSlotNumbers(State& gs, int slot, Visitor& visit) {
     const auto cells = [&visit](auto& value) { Cells(value, visit); };
     cells(gs.Regions);
     cells(gs.Licences);
@@ -63,12 +63,22 @@ void WalkSlot(State& gs, int slot, Visitor& visit) {
     cells(gs.ChannelAccounts[0]);  // the game-wide record comes after GameInfo
     cells(gs.PlayerChannel);
     if (slot == kRunningGameSlot) cells(gs.RunningGameFlag);
+}
 
+template <class State, class Visitor>
+void WalkSlotTexts(State& gs, Visitor& visit) {
+    const auto cells = [&visit](auto& value) { Cells(value, visit); };
     cells(gs.ChannelNames);
     cells(gs.RegionNames);
     cells(gs.RegionDescriptions);
     cells(gs.RegionCodes);
     cells(gs.GameLog);
+}
+
+template <class State, class Visitor>
+void WalkSlot(State& gs, int slot, Visitor& visit) {
+    WalkSlotNumbers(gs, slot, visit);
+    WalkSlotTexts(gs, visit);
 }
 
 struct Counter {
@@ -78,17 +88,13 @@ struct Counter {
     void operator()(const std::string&) { ++strs; }
 };
 
-struct Writer {
-    IntFileWriter ints;
-    StrFileWriter strs;
-    void operator()(const int32_t& v) { ints.Put(v); }
-    void operator()(const std::string& s) { strs.Put(s); }
+struct NumberReader {
+    IntFileReader ints;
+    void operator()(int32_t& v) { v = ints.Get(); }
 };
 
-struct Reader {
-    IntFileReader ints;
+struct TextReader {
     StrFileReader strs;
-    void operator()(int32_t& v) { v = ints.Get(); }
     void operator()(std::string& s) { s = strs.Get(); }
 };
 
@@ -166,23 +172,54 @@ std::string SlotFileStem(int slot) {
     return "QVX2_SAVEGAME_" + std::to_string(slot);
 }
 
+void EncodeSlotNumbers(const GameState& gs, int slot, std::vector<uint8_t>& out) {
+    IntFileWriter writer(std::move(out));
+    writer.Reserve(Counts(slot).ints);
+    const auto put = [&writer](const int32_t& v) { writer.Put(v); };
+    WalkSlotNumbers(gs, slot, put);
+    out = writer.TakeBytes();
+}
+
+void EncodeSlotTexts(const GameState& gs, std::vector<uint8_t>& out) {
+    StrFileWriter writer(std::move(out));
+    writer.Reserve(Counts(kRunningGameSlot).strs);
+    const auto put = [&writer](const std::string& s) { writer.Put(s); };
+    WalkSlotTexts(gs, put);
+    out = writer.TakeBytes();
+}
+
 SlotFileBytes EncodeSlot(const GameState& gs, int slot) {
-    Writer writer;
-    writer.ints.Reserve(Counts(slot).ints);
-    writer.strs.Reserve(Counts(slot).strs);
-    WalkSlot(gs, slot, writer);
-    return {writer.ints.TakeBytes(), writer.strs.TakeBytes()};
+    SlotFileBytes files;
+    EncodeSlotNumbers(gs, slot, files.ints);
+    EncodeSlotTexts(gs, files.strs);
+    return files;
+}
+
+Status DecodeSlotNumbers(int slot, const std::vector<uint8_t>& ints, GameState& gs) {
+    const std::string file = SlotFileStem(slot) + ".int";
+    if (Status s = CheckSize(file, ints.size(), SlotIntBytes(slot)); !s) return s;
+    NumberReader reader{IntFileReader(ints)};
+    WalkSlotNumbers(gs, slot, reader);
+    return CheckSlotIds(gs, file);
+}
+
+Status DecodeSlotTexts(int slot, const std::vector<uint8_t>& strs, GameState& gs) {
+    if (Status s = CheckSize(SlotFileStem(slot) + ".str", strs.size(), SlotStrBytes()); !s)
+        return s;
+    TextReader reader{StrFileReader(strs)};
+    WalkSlotTexts(gs, reader);
+    return Status::Ok();
 }
 
 Status DecodeSlot(int slot, const std::vector<uint8_t>& ints, const std::vector<uint8_t>& strs,
                   std::unique_ptr<GameState>& out) {
+    // Both sizes first, so a pair with two wrong files names the .int as it always has.
     const std::string stem = SlotFileStem(slot);
     if (Status s = CheckSize(stem + ".int", ints.size(), SlotIntBytes(slot)); !s) return s;
     if (Status s = CheckSize(stem + ".str", strs.size(), SlotStrBytes()); !s) return s;
     auto fresh = std::make_unique<GameState>();
-    Reader reader{IntFileReader(ints), StrFileReader(strs)};
-    WalkSlot(*fresh, slot, reader);
-    if (Status s = CheckSlotIds(*fresh, stem + ".int"); !s) return s;
+    if (Status s = DecodeSlotNumbers(slot, ints, *fresh); !s) return s;
+    if (Status s = DecodeSlotTexts(slot, strs, *fresh); !s) return s;
     out = std::move(fresh);
     return Status::Ok();
 }

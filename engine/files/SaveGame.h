@@ -33,6 +33,14 @@ SlotFileBytes EncodeSlot(const GameState& gs, int slot);
 // out is untouched.
 Status DecodeSlot(int slot, const std::vector<uint8_t>& ints, const std::vector<uint8_t>& strs,
                   std::unique_ptr<GameState>& out);
+// The halves of the two calls above, one file each. Encoding replaces out's bytes and keeps its
+// memory. A decoding half checks its file's size and fills only the cells its file holds (the
+// numbers' half then checks the ids); on failure gs may be half filled. The fuzz targets read
+// one file of a pair this way, again and again.
+void EncodeSlotNumbers(const GameState& gs, int slot, std::vector<uint8_t>& out);
+void EncodeSlotTexts(const GameState& gs, std::vector<uint8_t>& out);
+Status DecodeSlotNumbers(int slot, const std::vector<uint8_t>& ints, GameState& gs);
+Status DecodeSlotTexts(int slot, const std::vector<uint8_t>& strs, GameState& gs);
 
 // Writes a slot's two files and its history file (".hist", see HistoryFile.h) as one atomic
 // group (the previous save survives any failure).

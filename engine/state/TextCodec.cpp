@@ -1,5 +1,6 @@
 #include "TextCodec.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -87,7 +88,18 @@ std::optional<char32_t> DecodeUtf8(std::string_view s, size_t& pos) {
 
 }  // namespace
 
+namespace {
+
+// Plain ASCII is the same in both encodings; nearly every text the game stores is.
+bool IsAscii(std::string_view text) {
+    return std::all_of(text.begin(), text.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+}  // namespace
+
 std::string Cp1252ToUtf8(std::string_view bytes) {
+    if (IsAscii(bytes)) return std::string(bytes);
     std::string out;
     out.reserve(bytes.size());
     for (const char c : bytes)
@@ -96,6 +108,7 @@ std::string Cp1252ToUtf8(std::string_view bytes) {
 }
 
 std::string Utf8ToCp1252(std::string_view utf8) {
+    if (IsAscii(utf8)) return std::string(utf8);
     std::string out;
     out.reserve(utf8.size());
     size_t pos = 0;

@@ -71,6 +71,42 @@ TEST(Catalogue, EachSetHasItsOwnFilesAndLoadingReplacesEverything) {
     EXPECT_EQ(Differences(*custom, *cat), Names{});
 }
 
+// One file at a time from memory, as the fuzz target reads them: the bytes of a saved set, into
+// whatever buffer was used before, and a decode that fills that file's tables and no other.
+TEST(Catalogue, EachFileEncodesAndDecodesOnItsOwn) {
+    TempDir dir;
+    const auto cat = Filled(12);
+    ASSERT_TRUE(SaveCatalogueSet(*cat, CatalogueSet::Custom, dir.path()));
+    std::vector<uint8_t> bytes(7, 0xCD);
+    auto decoded = std::make_unique<Catalogue>();
+    size_t i = 0;
+    for (const CatalogueFile file : kCatalogueFiles) {
+        const std::string& name = CatalogueFileName(CatalogueSet::Custom, file);
+        EXPECT_EQ(name.substr(0, 11), "QVX2_Custom");
+        EXPECT_EQ(CatalogueFileName(CatalogueSet::Standard, file), kStandardFiles[i]);
+        EXPECT_EQ(CatalogueFileBytes(file), kSizes[i]);
+        EncodeCatalogueFile(*cat, file, bytes);
+        EXPECT_TRUE(bytes == ReadBytes(dir.path() / name)) << name;
+        ASSERT_TRUE(DecodeCatalogueFile(file, name, bytes, *decoded)) << name;
+        ++i;
+    }
+    EXPECT_EQ(Differences(*cat, *decoded), Names{});
+
+    auto adsOnly = std::make_unique<Catalogue>();
+    EncodeCatalogueFile(*cat, CatalogueFile::AdsStr, bytes);
+    ASSERT_TRUE(DecodeCatalogueFile(CatalogueFile::AdsStr, "ads", bytes, *adsOnly));
+    EXPECT_EQ(adsOnly->AdNames, cat->AdNames);
+    EXPECT_EQ(adsOnly->AdTexts, cat->AdTexts);
+    const auto empty = std::make_unique<Catalogue>();
+    EXPECT_EQ(adsOnly->MovieTitles, empty->MovieTitles);
+    EXPECT_EQ(adsOnly->AdTargets, empty->AdTargets);
+
+    bytes.pop_back();
+    const Status s = DecodeCatalogueFile(CatalogueFile::AdsStr, "ads", bytes, *adsOnly);
+    EXPECT_EQ(s.message(), "ads: 51199 bytes, expected 51200");
+    EXPECT_EQ(adsOnly->AdNames, cat->AdNames);
+}
+
 enum class Damage { Missing, FourBytesShort, FourBytesLong };
 
 class BrokenCatalogueFile : public ::testing::TestWithParam<std::tuple<int, Damage>> {};

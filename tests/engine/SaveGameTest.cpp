@@ -243,6 +243,40 @@ TEST(SlotBytes, AreTheFilesAndARefusedDecodeKeepsTheCallersState) {
     }
 }
 
+// The fuzz targets encode again and again into one buffer and decode one file of a pair into a
+// state they keep: that must give the very bytes of a fresh encoding, and fill what DecodeSlot
+// fills, whatever the buffer and the state held before.
+TEST(SlotBytes, TheHalvesAreTheWholeOverWhateverTheyReuse) {
+    const auto saved = FilledGame(22);
+    for (const int slot : {0, 5}) {
+        const SlotFileBytes whole = EncodeSlot(*saved, slot);
+        std::vector<uint8_t> reused(whole.strs.size() + 99, 0xAB);
+        EncodeSlotTexts(*saved, reused);
+        EXPECT_TRUE(reused == whole.strs) << slot;
+        EncodeSlotNumbers(*saved, slot, reused);
+        EXPECT_TRUE(reused == whole.ints) << slot;
+
+        std::unique_ptr<GameState> decoded;
+        ASSERT_TRUE(DecodeSlot(slot, whole.ints, whole.strs, decoded));
+        auto kept = FilledGame(23);
+        kept->CurrentGame = decoded->CurrentGame;
+        kept->RunningGameFlag = slot == 0 ? kept->RunningGameFlag : decoded->RunningGameFlag;
+        ASSERT_TRUE(DecodeSlotNumbers(slot, whole.ints, *kept));
+        ASSERT_TRUE(DecodeSlotTexts(slot, whole.strs, *kept));
+        EncodeSlotNumbers(*kept, slot, reused);
+        EXPECT_TRUE(reused == whole.ints) << slot;
+        EncodeSlotTexts(*kept, reused);
+        EXPECT_TRUE(reused == whole.strs) << slot;
+
+        const std::vector<uint8_t> shortInts(whole.ints.begin(), whole.ints.end() - 4);
+        const Status s = DecodeSlotNumbers(slot, shortInts, *kept);
+        EXPECT_EQ(s.message().rfind(SlotFile(slot, ".int: "), 0), 0u) << s.message();
+        const std::vector<uint8_t> longStrs(whole.strs.size() + 1, 0);
+        const Status t = DecodeSlotTexts(slot, longStrs, *kept);
+        EXPECT_EQ(t.message().rfind(SlotFile(slot, ".str: "), 0), 0u) << t.message();
+    }
+}
+
 TEST(SaveSlot, OnlySlotsOneToSixAreNumbered) {
     TempDir dir;
     auto gs = FilledGame(3);

@@ -15,6 +15,7 @@ namespace qvx::content {
 inline constexpr const char* kMoviesCsv = "movies.csv";
 inline constexpr const char* kAdsCsv = "ads.csv";
 inline constexpr const char* kNewsCsv = "news.csv";
+inline constexpr const char* kCatalogueCsvFiles[] = {kMoviesCsv, kAdsCsv, kNewsCsv};
 
 // A field holding a comma, a quote, a line break or an edge space is quoted, quotes doubled.
 std::string CsvField(std::string_view text);
@@ -31,6 +32,11 @@ Status ParseCsv(std::string_view text, std::string_view fileName, std::vector<Cs
 std::string MoviesCsv(const Catalogue& cat);
 std::string AdsCsv(const Catalogue& cat);
 std::string NewsCsv(const Catalogue& cat);
+
+// One of the three files' text, named as above: the tables it fills in cat, or the first bad
+// value (cat may then be half filled); and the text of that file for cat.
+Status ParseCatalogueCsv(std::string_view fileName, std::string_view text, Catalogue& cat);
+std::string CatalogueCsv(std::string_view fileName, const Catalogue& cat);
 
 // Fills cat from the three files in csvDir; on the first bad value the message names the file,
 // the line and the column, and cat is left as it was.
