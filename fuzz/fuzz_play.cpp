@@ -95,8 +95,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         ExpectHolds(sim::CheckClosedCompaniesSilent(*gs, closed), "in the broadcast");
         ExpectHolds(sim::CheckInvariants(*gs, *cat), "in the turn");
     }
-    sim::PlayPlanningPhase(*gs, *cat, settings, player);
-    if (sound) ExpectHolds(sim::CheckInvariants(*gs, *cat), "in the next planning phase");
+    // A game the day ended opens no planning phase, as in the office.
+    if (gs->GameInfo[Info::kGameOver] == 0) {
+        sim::PlayPlanningPhase(*gs, *cat, settings, player);
+        if (sound) ExpectHolds(sim::CheckInvariants(*gs, *cat), "in the next planning phase");
+    }
 
     // What the autosave would write must load again, or the player would lose the game.
     const SlotFileBytes saved = EncodeSlot(*gs, kSlot);

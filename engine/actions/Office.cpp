@@ -61,7 +61,7 @@ OfficeOutcome CheatPopularity(GameState& gs, int32_t group) {
         for (int g = 1; g <= kAudienceGroups; ++g) {
             if (group != 0 && group != g) continue;
             int32_t& popularity = gs.Popularity[r][p][Pop::kGroupFirst + g - 1];
-            popularity = std::min(100, std::max(popularity, 0) + 10);
+            popularity = std::min(100, std::clamp(popularity, 0, 100) + 10);
         }
     }
     BarFromHighscores(gs);

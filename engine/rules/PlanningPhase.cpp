@@ -40,7 +40,7 @@ DayLogs OpenPlanningPhase(GameState& gs, const Catalogue& cat, Settings& setting
                           const std::filesystem::path& dir, int autosaveSlot) {
     gs.ViewedChannel = gs.PlayerChannel;
     gs.GameInfo[Info::kPhase] = Info::kPhasePlanning;
-    gs.GameInfo[Info::kTurn] += 1;
+    gs.GameInfo[Info::kTurn] = AddSaturated(gs.GameInfo[Info::kTurn], 1);
     gs.GameInfo[Info::kWeekday] = gs.GameInfo[Info::kWeekday] % 7 + 1;
     gs.ClockMinute = 0;
     gs.ClockHour = 8;

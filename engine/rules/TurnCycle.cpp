@@ -134,7 +134,7 @@ void NextDayOrHoldBack(GameState& gs, const Catalogue& cat) {
 void CountDownShutdowns(GameState& gs) {
     for (int c = 1; c <= kChannels; ++c) {
         Record& ch = gs.Channel[c];
-        ch[Ch::kDisabledTurns] = std::max(0, ch[Ch::kDisabledTurns] - 1);
+        ch[Ch::kDisabledTurns] = CountedDown(ch[Ch::kDisabledTurns]);
         if (ch[Ch::kPendingDisabledTurns] > 0) {
             ch[Ch::kDisabledTurns] =
                 AddSaturated(ch[Ch::kDisabledTurns], ch[Ch::kPendingDisabledTurns]);
@@ -164,7 +164,7 @@ void PlayOneDay(GameState& gs, const Catalogue& cat, const Boosters& boosters, R
 
 void PrepareBroadcastDay(GameState& gs, const Catalogue& cat, const Boosters& boosters, Rng& rng) {
     int32_t& autoDays = gs.GameInfo[Info::kAutoPlayDays];
-    autoDays = std::max(0, autoDays - 1);
+    autoDays = CountedDown(autoDays);
     CarryIncomeOver(gs);
     gs.AdSpotsShadow = gs.AdSpotsDone;
     RefreshAdPool(gs, cat, boosters, rng);

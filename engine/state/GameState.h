@@ -207,5 +207,9 @@ int BoosterCount(const Boosters& boosters, int32_t b);
 int32_t SaturateToInt32(int64_t v);
 // a + b clamped to the int32 range; b may be any 64-bit amount (a cost computed in 64 bits).
 int32_t AddSaturated(int32_t a, int64_t b);
+// A counter of days or turns one step nearer 0, never below it (a loaded slot may hold any value).
+inline int32_t CountedDown(int32_t v) {
+    return v > 0 ? v - 1 : 0;
+}
 
 }  // namespace qvx

@@ -111,6 +111,10 @@ std::optional<std::string> FirstForeignCharacter(std::string_view utf8) {
     size_t pos = 0;
     while (pos < utf8.size()) {
         const auto lead = static_cast<unsigned char>(utf8[pos]);
+        if (lead < 0x80) {  // ASCII, nearly every character of a catalogue
+            ++pos;
+            continue;
+        }
         const size_t len = lead < 0x80 ? 1 : (lead >> 5) == 6 ? 2 : (lead >> 4) == 14 ? 3 : 4;
         const std::string_view ch = utf8.substr(pos, len);
         if (!FitsCp1252(ch)) {
@@ -131,6 +135,101 @@ std::optional<std::string> FirstForeignCharacter(std::string_view utf8) {
     return std::nullopt;
 }
 
+// Hands each row of CSV text to onRow as soon as it is read, in one row object whose memory is
+// kept from row to row (onRow may move it away); stops at the first error, the text's or onRow's.
+template <class OnRow>
+Status ForEachCsvRow(std::string_view text, std::string_view fileName, OnRow&& onRow) {
+    if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
+    const size_t n = text.size();
+    const auto isLineEnd = [&](size_t i) { return text[i] == '\n' || text[i] == '\r'; };
+    // The first quote or line end from i on, or comma too outside quotes; n when none.
+    const auto nextSpecial = [&](size_t i, bool quoted) {
+        for (; i < n; ++i) {
+            const char c = text[i];
+            if (c == '"' || c == '\n' || c == '\r' || (c == ',' && !quoted)) break;
+        }
+        return i;
+    };
+    // Steps over one line end (CRLF counts once) and counts it.
+    int line = 1;
+    const auto skipLineEnd = [&](size_t& i) {
+        i += text[i] == '\r' && i + 1 < n && text[i + 1] == '\n' ? 2 : 1;
+        ++line;
+    };
+    const auto fail = [&](int atLine, size_t column, const std::string& what) {
+        return Status::Fail(std::string(fileName) + " line " + std::to_string(atLine) +
+                            ", column " + std::to_string(column) + ": " + what);
+    };
+
+    CsvRow row;
+    size_t width = 0;
+    size_t i = 0;
+    while (i < n) {
+        if (isLineEnd(i)) {
+            skipLineEnd(i);
+            continue;
+        }
+        row.fields.clear();
+        row.fieldLines.clear();
+        // Rows are mostly as wide as the one before, if onRow took that one away.
+        row.fields.reserve(width);
+        row.fieldLines.reserve(width);
+        row.line = line;
+        while (true) {
+            std::string field;
+            const int fieldLine = line;
+            const size_t column = row.fields.size() + 1;
+            if (text[i] == '"') {
+                // Runs between quotes and line ends are appended whole: a catalogue is 100 KB.
+                for (++i;;) {
+                    const size_t stop = nextSpecial(i, true);
+                    if (stop == n)
+                        return fail(fieldLine, column, "the quoted value is never closed");
+                    field.append(text, i, stop - i);
+                    i = stop;
+                    if (text[i] == '"') {
+                        if (i + 1 < n && text[i + 1] == '"') {
+                            field += '"';
+                            i += 2;
+                            continue;
+                        }
+                        ++i;
+                        break;
+                    }
+                    if (text[i] == '\n' || !(i + 1 < n && text[i + 1] == '\n')) ++line;
+                    field += text[i++];
+                }
+                if (i < n && text[i] != ',' && !isLineEnd(i)) {
+                    return fail(line, column, "text after the closing quote");
+                }
+            } else {
+                const size_t stop = nextSpecial(i, false);
+                field.assign(text, i, stop - i);
+                i = stop;
+                if (i < n && text[i] == '"') {
+                    return fail(line, column,
+                                "a quote inside an unquoted value (quote the whole value "
+                                "and double the quote)");
+                }
+            }
+            row.fields.push_back(std::move(field));
+            row.fieldLines.push_back(fieldLine);
+            if (i < n && text[i] == ',') {
+                ++i;
+                if (i < n) continue;
+                // A comma ends the text: the row still has an empty last value.
+                row.fields.emplace_back();
+                row.fieldLines.push_back(line);
+            }
+            break;
+        }
+        if (i < n) skipLineEnd(i);
+        width = row.fields.size();
+        if (Status s = onRow(row); !s) return s;
+    }
+    return Status::Ok();
+}
+
 class TableReader {
   public:
     TableReader(std::string_view fileName, std::vector<std::string> header, int rowCount)
@@ -139,13 +238,13 @@ class TableReader {
     // Checks the layout and the ids, then hands each row to perRow(row, id).
     template <class PerRow>
     Status Read(std::string_view text, PerRow&& perRow) const {
-        std::vector<CsvRow> rows;
-        if (Status s = ParseCsv(text, m_file, rows); !s) return s;
-        if (rows.empty()) return Status::Fail(m_file + ": empty, expected the header line first");
-        if (Status s = CheckHeader(rows[0]); !s) return s;
+        bool header = true;
         std::vector<int> seenOnLine(static_cast<size_t>(m_rowCount) + 1, 0);
-        for (size_t r = 1; r < rows.size(); ++r) {
-            const CsvRow& row = rows[r];
+        const Status read = ForEachCsvRow(text, m_file, [&](const CsvRow& row) {
+            if (header) {
+                header = false;
+                return CheckHeader(row);
+            }
             if (Status s = CheckWidth(row); !s) return s;
             int32_t id = 0;
             if (Status s = Int(row, 0, {"id", 1, m_rowCount}, id); !s) return s;
@@ -156,8 +255,10 @@ class TableReader {
                                 std::to_string(seen));
             }
             seen = row.fieldLines[0];
-            if (Status s = perRow(row, id); !s) return s;
-        }
+            return perRow(row, id);
+        });
+        if (!read) return read;
+        if (header) return Status::Fail(m_file + ": empty, expected the header line first");
         for (int id = 1; id <= m_rowCount; ++id) {
             if (seenOnLine[static_cast<size_t>(id)] == 0) {
                 return Status::Fail(m_file + ": no line for id " + std::to_string(id) +
@@ -327,93 +428,10 @@ std::string CsvField(std::string_view text) {
 
 Status ParseCsv(std::string_view text, std::string_view fileName, std::vector<CsvRow>& rows) {
     rows.clear();
-    if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
-    const size_t n = text.size();
-    const auto isLineEnd = [&](size_t i) { return text[i] == '\n' || text[i] == '\r'; };
-    // The first quote or line end from i on, or comma too outside quotes; n when none.
-    const auto nextSpecial = [&](size_t i, bool quoted) {
-        for (; i < n; ++i) {
-            const char c = text[i];
-            if (c == '"' || c == '\n' || c == '\r' || (c == ',' && !quoted)) break;
-        }
-        return i;
-    };
-    // Steps over one line end (CRLF counts once) and counts it.
-    int line = 1;
-    const auto skipLineEnd = [&](size_t& i) {
-        i += text[i] == '\r' && i + 1 < n && text[i + 1] == '\n' ? 2 : 1;
-        ++line;
-    };
-    const auto fail = [&](int atLine, size_t column, const std::string& what) {
-        return Status::Fail(std::string(fileName) + " line " + std::to_string(atLine) +
-                            ", column " + std::to_string(column) + ": " + what);
-    };
-
-    size_t i = 0;
-    while (i < n) {
-        if (isLineEnd(i)) {
-            skipLineEnd(i);
-            continue;
-        }
-        CsvRow row;
-        row.line = line;
-        // Rows are mostly as wide as the one before: one allocation each instead of a doubling.
-        if (!rows.empty()) {
-            row.fields.reserve(rows.back().fields.size());
-            row.fieldLines.reserve(rows.back().fields.size());
-        }
-        while (true) {
-            std::string field;
-            const int fieldLine = line;
-            const size_t column = row.fields.size() + 1;
-            if (text[i] == '"') {
-                // Runs between quotes and line ends are appended whole: a catalogue is 100 KB.
-                for (++i;;) {
-                    const size_t stop = nextSpecial(i, true);
-                    if (stop == n)
-                        return fail(fieldLine, column, "the quoted value is never closed");
-                    field.append(text, i, stop - i);
-                    i = stop;
-                    if (text[i] == '"') {
-                        if (i + 1 < n && text[i + 1] == '"') {
-                            field += '"';
-                            i += 2;
-                            continue;
-                        }
-                        ++i;
-                        break;
-                    }
-                    if (text[i] == '\n' || !(i + 1 < n && text[i + 1] == '\n')) ++line;
-                    field += text[i++];
-                }
-                if (i < n && text[i] != ',' && !isLineEnd(i)) {
-                    return fail(line, column, "text after the closing quote");
-                }
-            } else {
-                const size_t stop = nextSpecial(i, false);
-                field.assign(text, i, stop - i);
-                i = stop;
-                if (i < n && text[i] == '"') {
-                    return fail(line, column,
-                                "a quote inside an unquoted value (quote the whole value "
-                                "and double the quote)");
-                }
-            }
-            row.fields.push_back(std::move(field));
-            row.fieldLines.push_back(fieldLine);
-            if (i < n && text[i] == ',') {
-                ++i;
-                if (i < n) continue;
-                // A comma ends the text: the row still has an empty last value.
-                row.fields.emplace_back();
-                row.fieldLines.push_back(line);
-            }
-            break;
-        }
-        if (i < n) skipLineEnd(i);
+    return ForEachCsvRow(text, fileName, [&rows](CsvRow& row) {
         rows.push_back(std::move(row));
-    }
-    return Status::Ok();
+        return Status::Ok();
+    });
 }
 
 std::string MoviesCsv(const Catalogue& cat) {
