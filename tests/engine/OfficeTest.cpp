@@ -89,8 +89,10 @@ TEST(Cheats, PopularityRisesByTenUpToAHundredWhereThePlayerBroadcasts) {
     EXPECT_EQ(gs->Popularity[2][2][3], 50);
     EXPECT_EQ(gs->Popularity[3][2][3], 0);
     EXPECT_EQ(gs->Popularity[5][2][3], 0);
+    gs->Popularity[2][2][Pop::kGroupFirst] = INT32_MAX;  // as a loaded slot may hold it
     ASSERT_EQ(CheatPopularity(*gs, 0), OfficeOutcome::Done);
     EXPECT_EQ(gs->Popularity[1][2][2], 100);
+    EXPECT_EQ(gs->Popularity[2][2][Pop::kGroupFirst], 100);
     EXPECT_EQ(gs->ActionJournal[2][1], (JournalEntry{JournalKind::CheatPopularity, 2, 10}));
     EXPECT_EQ(CheatPopularity(*gs, 6), OfficeOutcome::NotAllowed);
 }

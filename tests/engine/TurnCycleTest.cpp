@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -269,6 +270,24 @@ TEST(TurnCycle, BoardCallShutsAChannelDownFromTheNextTurn) {
     EXPECT_FALSE(Broadcasts(w, 2));
     EXPECT_EQ(w.gs.Programme[2][1][Slot::kAd], 0);
     EXPECT_EQ(w.gs.Channel[2][Ch::kDisabledTurns], 0);
+}
+
+// A slot may be loaded holding any number: counters at the ends of the int32 range count down
+// and up without overflowing (the sanitizer build fails this on an overflow).
+TEST(TurnCycle, CountersAtTheEndsOfTheirRangeStayThere) {
+    DayWorld w;
+    NewsWorld(w, 0);
+    w.gs.GameInfo[Info::kAutoPlayDays] = INT32_MIN;
+    w.gs.GameInfo[Info::kTurn] = INT32_MAX;
+    w.gs.Channel[2][Ch::kDisabledTurns] = INT32_MIN;
+    Rng rng(8);
+    TurnCycle(w.gs, w.cat, w.deck, rng);
+    EXPECT_EQ(w.gs.GameInfo[Info::kAutoPlayDays], 0);
+    EXPECT_EQ(w.gs.Channel[2][Ch::kDisabledTurns], 0);
+    Settings settings;
+    const test::TempDir dir;
+    OpenPlanningPhase(w.gs, w.cat, settings, dir.path(), -1);
+    EXPECT_EQ(w.gs.GameInfo[Info::kTurn], INT32_MAX);
 }
 
 struct EndCase {
