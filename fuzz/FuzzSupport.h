@@ -9,10 +9,10 @@
 // the mutations explore the reader's decisions instead of copying megabytes. An edit is a kind
 // byte, a 3-byte little-endian offset (modulo the file's size + 1) and a count byte, followed
 // for an overwrite or an insertion by that many bytes (fewer when the input ends):
-//   kind % 8 <= 4  overwrite from the offset (clipped to the file's end)
-//   kind % 8 == 5  insert at the offset
-//   kind % 8 == 6  erase count bytes from the offset
-//   kind % 8 == 7  cut the file at the offset
+//   kind % 16 <= 12  overwrite from the offset (clipped to the file's end)
+//   kind % 16 == 13  insert at the offset
+//   kind % 16 == 14  erase count bytes from the offset
+//   kind % 16 == 15  cut the file at the offset
 // A file of another size is mostly refused at once, so most edits overwrite.
 #include <unistd.h>
 
@@ -95,10 +95,13 @@ inline const char* BaseDir() {
 constexpr size_t kEditHeaderBytes = 5;
 
 // A valid file and the copy the edits are laid over. Overwrites only touch the copy where they
-// land and are undone the same way, so a 5 MB file costs nothing to patch; an edit that changes
-// the size rebuilds the copy.
+// land and are undone the same way, so a 5 MB file costs nothing to patch. Of the edits that
+// change the size only an input's first is made: the size checks need no more, and each would
+// move the rest of a big file.
 class PatchedFile {
   public:
+    using Range = std::pair<size_t, size_t>;  // [first, last) in the patched file
+
     PatchedFile() = default;
     explicit PatchedFile(Bytes valid) : m_valid(std::move(valid)), m_work(m_valid) {}
 
@@ -121,20 +124,21 @@ class PatchedFile {
         }
         return m_work;
     }
-    // The bytes the last Apply may have changed: [first, last), or all of it after a resize.
-    size_t first() const { return m_resized ? 0 : m_first; }
-    size_t last() const { return m_resized ? m_work.size() : m_last; }
-    bool resized() const { return m_resized; }
+    // Where the last Apply overwrote bytes, and whether it changed the size (everything from
+    // that edit on may then differ).
+    const std::vector<Range>& overwritten() const { return m_overwritten; }
+    bool resized() const { return m_resizedAt != kNone; }
 
   private:
     enum class Kind { Overwrite, Insert, Erase, Cut };
+    static constexpr size_t kNone = SIZE_MAX;
     static Kind KindOf(uint8_t byte) {
-        switch (byte % 8) {
-            case 5:
+        switch (byte % 16) {
+            case 13:
                 return Kind::Insert;
-            case 6:
+            case 14:
                 return Kind::Erase;
-            case 7:
+            case 15:
                 return Kind::Cut;
             default:
                 return Kind::Overwrite;
@@ -142,55 +146,45 @@ class PatchedFile {
     }
 
     void Restore() {
-        if (m_resized) {
-            m_work = m_valid;
-        } else if (m_first < m_last) {
-            std::memcpy(m_work.data() + m_first, m_valid.data() + m_first, m_last - m_first);
+        if (resized()) {
+            m_work.resize(m_valid.size());
+            std::memcpy(m_work.data() + m_resizedAt, m_valid.data() + m_resizedAt,
+                        m_valid.size() - m_resizedAt);
         }
-        m_resized = false;
-        m_first = m_last = 0;
-    }
-    void Touch(size_t from, size_t to) {
-        if (m_first == m_last) {
-            m_first = from;
-            m_last = to;
-        } else {
-            m_first = std::min(m_first, from);
-            m_last = std::max(m_last, to);
+        for (const auto& [from, to] : m_overwritten) {
+            const size_t end = std::min(to, m_valid.size());
+            if (from < end) std::memcpy(m_work.data() + from, m_valid.data() + from, end - from);
         }
+        m_overwritten.clear();
+        m_resizedAt = kNone;
     }
     void Edit(Kind kind, size_t offset, size_t count, const uint8_t* bytes, size_t given) {
-        const auto at = m_work.begin() + static_cast<std::ptrdiff_t>(offset);
-        switch (kind) {
-            case Kind::Overwrite: {
-                const size_t n = std::min(given, m_work.size() - offset);
-                if (n == 0) return;
-                if (!m_resized) Touch(offset, offset + n);
-                std::memcpy(m_work.data() + offset, bytes, n);
-                return;
-            }
-            case Kind::Insert:
-                if (given == 0) return;
-                m_work.insert(at, bytes, bytes + given);
-                break;
-            case Kind::Erase: {
-                const size_t n = std::min(count, m_work.size() - offset);
-                if (n == 0) return;
-                m_work.erase(at, at + static_cast<std::ptrdiff_t>(n));
-                break;
-            }
-            case Kind::Cut:
-                if (offset == m_work.size()) return;
-                m_work.resize(offset);
-                break;
+        if (kind == Kind::Overwrite) {
+            const size_t n = std::min(given, m_work.size() - offset);
+            if (n == 0) return;
+            m_overwritten.emplace_back(offset, offset + n);
+            std::memcpy(m_work.data() + offset, bytes, n);
+            return;
         }
-        m_resized = true;
+        if (resized()) return;
+        const auto at = m_work.begin() + static_cast<std::ptrdiff_t>(offset);
+        const size_t erased = std::min(count, m_work.size() - offset);
+        if (kind == Kind::Insert && given > 0) {
+            m_work.insert(at, bytes, bytes + given);
+        } else if (kind == Kind::Erase && erased > 0) {
+            m_work.erase(at, at + static_cast<std::ptrdiff_t>(erased));
+        } else if (kind == Kind::Cut && offset < m_work.size()) {
+            m_work.resize(offset);
+        } else {
+            return;
+        }
+        m_resizedAt = offset;
     }
 
     Bytes m_valid;
     Bytes m_work;
-    size_t m_first = 0, m_last = 0;
-    bool m_resized = false;
+    std::vector<Range> m_overwritten;
+    size_t m_resizedAt = kNone;
 };
 
 // A set of valid files of which each input patches one (chosen by byte 0).

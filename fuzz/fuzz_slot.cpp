@@ -90,10 +90,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         EncodeSlotTexts(gs, t.encoded);
         ExpectSameRecords(t.encoded, *in.bytes, file + " changed in a load/save");
     } else {
-        const PatchedFile& patched = t.files[in.file];
-        ExpectRecordsRoundTrip(*in.bytes, patched.first() / kRecordBytes,
-                               (patched.last() + kRecordBytes - 1) / kRecordBytes,
-                               file + " changed in a load/save");
+        for (const auto& [from, to] : t.files[in.file].overwritten()) {
+            ExpectRecordsRoundTrip(*in.bytes, from / kRecordBytes,
+                                   (to + kRecordBytes - 1) / kRecordBytes,
+                                   file + " changed in a load/save");
+        }
     }
     return 0;
 }
