@@ -88,16 +88,6 @@ struct Counter {
     void operator()(const std::string&) { ++strs; }
 };
 
-struct NumberReader {
-    IntFileReader ints;
-    void operator()(int32_t& v) { v = ints.Get(); }
-};
-
-struct TextReader {
-    StrFileReader strs;
-    void operator()(std::string& s) { s = strs.Get(); }
-};
-
 // The walk needs a state to count over; any will do, so one is counted once per slot kind.
 const Counter& Counts(int slot) {
     static const std::array<Counter, 2> counts = [] {
@@ -198,22 +188,25 @@ SlotFileBytes EncodeSlot(const GameState& gs, int slot) {
 Status DecodeSlotNumbers(int slot, const std::vector<uint8_t>& ints, GameState& gs) {
     const std::string file = SlotFileStem(slot) + ".int";
     if (Status s = CheckSize(file, ints.size(), SlotIntBytes(slot)); !s) return s;
-    NumberReader reader{IntFileReader(ints)};
-    WalkSlotNumbers(gs, slot, reader);
+    IntFileReader in(ints);
+    const auto get = [&in](int32_t& v) { v = in.Get(); };
+    WalkSlotNumbers(gs, slot, get);
     return CheckSlotIds(gs, file);
 }
 
 Status DecodeSlotTexts(int slot, const std::vector<uint8_t>& strs, GameState& gs) {
     if (Status s = CheckSize(SlotFileStem(slot) + ".str", strs.size(), SlotStrBytes()); !s)
         return s;
-    TextReader reader{StrFileReader(strs)};
-    WalkSlotTexts(gs, reader);
+    StrFileReader in(strs);
+    const auto get = [&in](std::string& s) { s = in.Get(); };
+    WalkSlotTexts(gs, get);
     return Status::Ok();
 }
 
 Status DecodeSlot(int slot, const std::vector<uint8_t>& ints, const std::vector<uint8_t>& strs,
                   std::unique_ptr<GameState>& out) {
-    // Both sizes first, so a pair with two wrong files names the .int as it always has.
+    // Both sizes before the ids: a .str of the wrong size is named even when the .int's ids are
+    // out of range too, as it always was.
     const std::string stem = SlotFileStem(slot);
     if (Status s = CheckSize(stem + ".int", ints.size(), SlotIntBytes(slot)); !s) return s;
     if (Status s = CheckSize(stem + ".str", strs.size(), SlotStrBytes()); !s) return s;
