@@ -4,11 +4,10 @@
 // that writes it.
 //
 // A .str holds 20,052 texts (5 MB): reading it costs half a millisecond here, writing it back
-// three times that. It is always read whole; what can change in a load and save is a record's
-// text, so the records the patch touched are written back one by one, and a file that changed
-// size and came back to it, or one input in sixteen
-// (by its bytes, so a finding reproduces) is written back whole, which keeps the walk that
-// places the texts checked both ways.
+// three times that. It is always read whole. What a load and save can change is a record's
+// text, so the records an input overwrote are written back one by one; a file that changed size
+// and came back to it, and one input in sixteen (by its bytes, so a finding replays), are
+// written back whole, which keeps the walk that places the texts checked both ways.
 #include <cstring>
 #include <memory>
 

@@ -115,7 +115,7 @@ std::optional<std::string> FirstForeignCharacter(std::string_view utf8) {
             ++pos;
             continue;
         }
-        const size_t len = lead < 0x80 ? 1 : (lead >> 5) == 6 ? 2 : (lead >> 4) == 14 ? 3 : 4;
+        const size_t len = (lead >> 5) == 6 ? 2 : (lead >> 4) == 14 ? 3 : 4;
         const std::string_view ch = utf8.substr(pos, len);
         if (!FitsCp1252(ch)) {
             bool wellFormed = lead >= 0xC0 && lead <= 0xF4 && ch.size() == len;
